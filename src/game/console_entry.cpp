@@ -1,0 +1,61 @@
+#include "game/console_entry.h"
+
+#include <cstdio>
+
+#include "game/fatal_error.h"
+#include "game/notation.h"
+
+namespace trevosk {
+
+bool read_line(std::istream& in, std::string& line, size_t keep) {
+  line.clear();
+  std::streambuf* buf = in.rdbuf();
+  bool read_any = false;
+  for (;;) {
+    const int c = buf->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return read_any;
+    }
+    read_any = true;
+    if (c == '\n') return true;
+    if (line.size() < keep) line += static_cast<char>(c);
+  }
+}
+
+void ConsoleEntry::play(GameState& game, int player, int turn) {
+  const int effective_turn = game.first_move[player] ? 1 : turn;
+  PiecesLeft& left = game.pieces_left[player];
+  std::string line;
+  for (;;) {
+    out_ << "Input> " << std::flush;
+    if (!read_line(in_, line, 4)) throw FatalError("End_of_file");
+    int x = 99, y = 99, piece = 99, rot = 99;
+    if (line.size() >= 4) {
+      const auto* c = reinterpret_cast<const unsigned char*>(line.data());
+      x = dec(c[0]);
+      y = dec(c[1]);
+      piece = dec2(c[2]);
+      rot = dec(c[3]) + 1;
+    }
+    char echo[64];
+    std::snprintf(echo, sizeof echo, "%d %d %d %d\n", x, y, piece, rot);
+    out_ << echo << std::flush;
+    if (x == kPassMarker) {
+      // A voluntary pass; the first-move flag stays as it is.
+      out_ << "Player " << player << " passes [----]" << std::endl;
+      return;
+    }
+    const bool in_range = x >= 0 && x <= 13 && y >= 0 && y <= 13 && piece >= 0 && piece <= 20 &&
+                          rot >= 0 && rot <= 7;
+    if (in_range && left[piece] &&
+        iscanset(x, y, player, piece, rot, game.field, effective_turn) &&
+        islegal(x, y, player, piece, rot, game.field)) {
+      setpiece(x, y, player, piece, rot, game.field, left, game.score[player], &log_);
+      game.first_move[player] = false;
+      return;
+    }
+  }
+}
+
+}  // namespace trevosk

@@ -1,0 +1,33 @@
+// Move notation: the four-character move code and its decoding.
+//
+// Code position 1 is the column and 2 the row ("1".."9" for 0..8, "A".."E"
+// for 9..13), 3 the piece letter "a".."u", 4 the orientation digit "0".."7".
+#pragma once
+
+#include <string>
+
+#include "rules/move.h"
+
+namespace trevosk {
+
+// The coordinate character of n: code 49 + n below 9, else 56 + n.
+constexpr char loc(int n) { return static_cast<char>(n < 9 ? 49 + n : 56 + n); }
+
+// The four-character code of a move, e.g. "66t0".
+std::string move_code(const Move& m);
+
+constexpr int kPassMarker = -99;
+
+// Column or row from a character code: "-" gives the pass marker; otherwise
+// below 59 gives c - 49, below 75 c - 56, any other c - 88.
+constexpr int dec(unsigned char c) {
+  if (c == '-') return kPassMarker;
+  if (c < 59) return c - 49;
+  if (c < 75) return c - 56;
+  return c - 88;
+}
+
+// Piece from a character code: below 95 gives c - 65, otherwise c - 97.
+constexpr int dec2(unsigned char c) { return c < 95 ? c - 65 : c - 97; }
+
+}  // namespace trevosk

@@ -1,0 +1,29 @@
+// Move: one placement of a piece, and the board's fixed dimensions.
+#pragma once
+
+#include <cstdint>
+
+namespace trevosk {
+
+constexpr int kBoardSize = 14;    // squares per side
+constexpr int kPieceCount = 21;   // pieces per player, indices 0..20
+constexpr int kOrientations = 8;  // orientations per piece, 0..7
+
+// A placement (x, y, piece, rot): board column x and row y (0..13, column 0
+// at the left, row 0 at the top) of the piece's reference square (row 2,
+// column 2 of its 5 x 5 picture), piece index 0..20 and orientation 0..7.
+struct Move {
+  int8_t x = 0;
+  int8_t y = 0;
+  int8_t piece = 0;
+  int8_t rot = 0;
+
+  friend constexpr bool operator==(const Move&, const Move&) = default;
+};
+
+constexpr Move make_move(int x, int y, int piece, int rot) {
+  return Move{static_cast<int8_t>(x), static_cast<int8_t>(y), static_cast<int8_t>(piece),
+              static_cast<int8_t>(rot)};
+}
+
+}  // namespace trevosk
