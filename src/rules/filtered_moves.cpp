@@ -1,10 +1,21 @@
 #include "rules/filtered_moves.h"
 
-#include <algorithm>
-
-#include "rules/pieces.h"
+#include "rules/legal_moves.h"
+#include "rules/placement.h"
 
 namespace trevosk {
+
+namespace {
+
+// Board squares in columns lo..hi.
+constexpr Bitboard columns(int lo, int hi) {
+  Bitboard b;
+  for (int y = 0; y < kBoardSize; ++y)
+    for (int x = lo; x <= hi; ++x) b.set(Bitboard::index(x, y));
+  return b;
+}
+
+}  // namespace
 
 bool f6_table_legal(const HaveMasks& have, int piece, int x, int y) {
   static constexpr int kDy[] = {0, 1, 2, 3, -1, -2, -3};
@@ -20,23 +31,50 @@ bool f6_table_legal(const HaveMasks& have, int piece, int x, int y) {
   return false;
 }
 
+Bitboard probe_anchors(const Bitboard& marked) {
+  // Columns 1 to 3 away on either side (a shift must not carry a square
+  // across the board's edge into the next row)...
+  Bitboard across;
+  for (int k = 1; k <= 3; ++k) {
+    across |= (marked & columns(k, kBoardSize - 1)).shifted(-k);
+    across |= (marked & columns(0, kBoardSize - 1 - k)).shifted(k);
+  }
+  // ...then up to three rows up or down, the own row included.
+  Bitboard result;
+  for (int dy = -3; dy <= 3; ++dy) result |= across.shifted(-16 * dy);
+  return result & Bitboard::board();
+}
+
 void f6_make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
                         const HaveMasks& have, MoveList& out) {
-  const PieceTables& t = piece_tables();
+  if (turn <= 5) {
+    make_legal_list(player, left, field, turn, out);
+    return;
+  }
   out.clear();
-  for (int piece = 0; piece < kPieceCount; ++piece) {
-    if (!left[piece]) continue;
-    for (int rot = 0; rot < kOrientations; ++rot) {
-      if (t.rot_dup[piece][rot]) continue;
-      for (int y = 0; y < kBoardSize; ++y)
-        for (int x = 0; x < kBoardSize; ++x)
-          if (iscanset(x, y, player, piece, rot, field, turn) &&
-              islegal(x, y, player, piece, rot, field) &&
-              (turn <= 5 || f6_table_legal(have, piece, x, y)))
-            out.push_back(make_move(x, y, piece, rot));
+  // Per piece, the squares whose have mask carries the piece's bit.
+  Bitboard marked[kPieceCount];
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      uint32_t bits = have[x][y] & left.mask();
+      while (bits) {
+        const int piece = std::countr_zero(bits);
+        marked[piece].set(Bitboard::index(x, y));
+        bits &= bits - 1;
+      }
+    }
+  const PlacementFinder finder(placement_masks(field, player, turn));
+  for (int piece = kPieceCount - 1; piece >= 0; --piece) {
+    if (!left[piece] || marked[piece].none()) continue;
+    const Bitboard near = probe_anchors(marked[piece]);
+    const uint8_t used = used_orientations(piece);
+    for (int rot = kOrientations - 1; rot >= 0; --rot) {
+      if (!(used >> rot & 1)) continue;
+      (finder.anchors(piece, rot) & near).for_each_descending([&](int i) {
+        out.push_back(make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot));
+      });
     }
   }
-  std::reverse(out.begin(), out.end());
 }
 
 }  // namespace trevosk

@@ -19,6 +19,10 @@ using HaveMasks = std::array<std::array<uint32_t, kBoardSize>, kBoardSize>;
 // +3}, dy in {0, +1, +2, +3, -1, -2, -3}; never the square's own column.
 bool f6_table_legal(const HaveMasks& have, int piece, int x, int y);
 
+// The reference squares from whose probe cells one of the marked squares is
+// seen: the marked set dilated by the probe pattern.
+Bitboard probe_anchors(const Bitboard& marked);
+
 void f6_make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
                         const HaveMasks& have, MoveList& out);
 

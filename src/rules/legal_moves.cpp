@@ -1,28 +1,27 @@
 #include "rules/legal_moves.h"
 
-#include <algorithm>
 #include <memory>
 
-#include "rules/pieces.h"
+#include "rules/placement.h"
 
 namespace trevosk {
 
 void make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
                      MoveList& out) {
-  const PieceTables& t = piece_tables();
   out.clear();
-  for (int piece = 0; piece < kPieceCount; ++piece) {
+  const PlacementFinder finder(placement_masks(field, player, turn));
+  // Emitting pieces, orientations and squares from the highest down gives
+  // the reverse of the walk order directly.
+  for (int piece = kPieceCount - 1; piece >= 0; --piece) {
     if (!left[piece]) continue;
-    for (int rot = 0; rot < kOrientations; ++rot) {
-      if (t.rot_dup[piece][rot]) continue;
-      for (int y = 0; y < kBoardSize; ++y)
-        for (int x = 0; x < kBoardSize; ++x)
-          if (iscanset(x, y, player, piece, rot, field, turn) &&
-              islegal(x, y, player, piece, rot, field))
-            out.push_back(make_move(x, y, piece, rot));
+    const uint8_t used = used_orientations(piece);
+    for (int rot = kOrientations - 1; rot >= 0; --rot) {
+      if (!(used >> rot & 1)) continue;
+      finder.anchors(piece, rot).for_each_descending([&](int i) {
+        out.push_back(make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot));
+      });
     }
   }
-  std::reverse(out.begin(), out.end());
 }
 
 std::vector<Move> make_legal_list(int player, const PiecesLeft& left, const Board& field,
@@ -33,17 +32,14 @@ std::vector<Move> make_legal_list(int player, const PiecesLeft& left, const Boar
 }
 
 bool isexist_legal(int player, const PiecesLeft& left, const Board& field, int turn) {
-  const PieceTables& t = piece_tables();
+  const PlacementMasks masks = placement_masks(field, player, turn);
+  if ((masks.allowed & masks.target).none() || left.empty()) return false;
+  const PlacementFinder finder(masks);
   for (int piece = 0; piece < kPieceCount; ++piece) {
     if (!left[piece]) continue;
-    for (int rot = 0; rot < kOrientations; ++rot) {
-      if (t.rot_dup[piece][rot]) continue;
-      for (int y = 0; y < kBoardSize; ++y)
-        for (int x = 0; x < kBoardSize; ++x)
-          if (iscanset(x, y, player, piece, rot, field, turn) &&
-              islegal(x, y, player, piece, rot, field))
-            return true;
-    }
+    const uint8_t used = used_orientations(piece);
+    for (int rot = 0; rot < kOrientations; ++rot)
+      if ((used >> rot & 1) && finder.anchors(piece, rot).any()) return true;
   }
   return false;
 }

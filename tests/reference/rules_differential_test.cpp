@@ -1,0 +1,46 @@
+// The bit-parallel enumeration against the straightforward one, on positions
+// of random games: same lists element for element.
+#include <gtest/gtest.h>
+
+#include "reference/random_positions.h"
+#include "rules/filtered_moves.h"
+#include "rules/legal_moves.h"
+
+namespace trevosk {
+namespace {
+
+TEST(RulesDifferential, LegalListsAndExistenceMatchTheReference) {
+  const auto positions = testing::random_positions(60, 1);
+  for (const auto& pos : positions)
+    for (int p = 1; p <= 2; ++p)
+      // The real turn, and turn 1, when the first-placement rule applies.
+      for (int turn : {pos.turn, 1}) {
+        const auto expected = reference::make_legal_list(p, pos.left[p], pos.field, turn);
+        const auto actual = make_legal_list(p, pos.left[p], pos.field, turn);
+        ASSERT_EQ(actual, expected) << "turn " << pos.turn << " player " << p;
+        ASSERT_EQ(isexist_legal(p, pos.left[p], pos.field, turn), !expected.empty());
+      }
+}
+
+TEST(RulesDifferential, FilteredListsMatchTheReference) {
+  const auto positions = testing::random_positions(20, 2);
+  Rng rng(3);
+  MoveList expected, actual;
+  for (const auto& pos : positions) {
+    // Sparse random have masks, so that the filter keeps some moves and
+    // drops others.
+    HaveMasks have{};
+    for (int k = rng.index(12); k > 0; --k)
+      have[rng.index(14)][rng.index(14)] = static_cast<uint32_t>(rng.index(1 << 21));
+    const int p = pos.player;
+    for (int turn : {pos.turn, pos.turn + 5}) {
+      reference::f6_make_legal_list(p, pos.left[p], pos.field, turn, have, expected);
+      f6_make_legal_list(p, pos.left[p], pos.field, turn, have, actual);
+      ASSERT_EQ(std::vector<Move>(actual.begin(), actual.end()),
+                std::vector<Move>(expected.begin(), expected.end()));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace trevosk
