@@ -1,9 +1,14 @@
 #include "players/piece_set_eval.h"
 
-#include <memory>
+#include <cassert>
 
+#include "players/flood.h"
+#include "players/parallel.h"
+#include "players/reach_map.h"
 #include "players/selection.h"
 #include "rules/legal_moves.h"
+#include "rules/pieces.h"
+#include "rules/placement.h"
 
 namespace trevosk {
 
@@ -12,79 +17,84 @@ namespace {
 constexpr double kDecay = 0.75;
 constexpr double kBlockedMark = 1e-8;
 
-struct Flood {
-  const Board& evaluated;
-  Board& scratch;
-  PieceSetMap& map;
-  int q;
-
-  void sub(int x, int y, double w, uint32_t mask) {
-    if (x < 0 || x >= kBoardSize || y < 0 || y >= kBoardSize) return;
-    const Cell e = evaluated.square(x, y);
-    if (e == Cell::Owned1 || e == Cell::Owned2) return;
-    const Cell own = owned_cell(q);
-    const int r = y + Board::kMargin;
-    const int c = x + Board::kMargin;
-    if (evaluated.element(r, c + 1) == own || evaluated.element(r, c - 1) == own ||
-        evaluated.element(r + 1, c) == own || evaluated.element(r - 1, c) == own) {
-      map.weight[x][y] = kBlockedMark;
-      map.have[x][y] = 0;
-      return;
-    }
-    if (!(map.weight[x][y] < w)) return;
-    map.weight[x][y] = w;
-    map.have[x][y] = mask;
-    PiecesLeft one_square = PiecesLeft::only(0);
-    int throwaway = 0;
-    setpiece(x, y, q, 0, 0, scratch, one_square, throwaway);
-    const double next = w * kDecay;
-    sub(x + 1, y, next, mask);
-    sub(x - 1, y, next, mask);
-    sub(x, y + 1, next, mask);
-    sub(x, y - 1, next, mask);
-  }
+// A piece-set map in bitboard order.
+struct BitPieceSetMap {
+  WeightGrid weight;
+  std::array<uint32_t, 256> have;
+  Bitboard flooded;
 };
 
-}  // namespace
-
-uint32_t calchave(const PiecesLeft& left) {
-  uint32_t h = 0;
-  for (int i = 0; i < kPieceCount; ++i)
-    if (left[i]) h += uint32_t{1} << i;
-  return h;
-}
-
-void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w,
-                  int t, const PiecesLeft& left, uint32_t h) {
-  Flood flood{evaluated, scratch, map, q};
-  auto moves = std::make_unique<MoveList>();
+// Fills a player's map in waves from weight w, turn t and have mask h.
+void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& left, uint32_t h,
+                        BitPieceSetMap& map) {
+  map.weight.fill(0.0);
+  map.have.fill(0);
+  map.flooded = Bitboard();
+  const Bitboard free = Bitboard::board() & ~side.occupied;
+  const Bitboard edge = side.own.edge_neighbours();
+  const Bitboard passable = free & ~edge;
+  const Bitboard blockable = free & edge;
+  std::array<int8_t, 256> label;
   for (;;) {
-    f6_make_legal_list(q, left, scratch, t, map.have, *moves);
-    if (moves->empty()) return;
-    const int flooded_before = scratch.owned(q).count();
-    for (const Move& m : *moves) flood.sub(m.x, m.y, w, h & ~(uint32_t{1} << m.piece));
+    // 1. The filtered placements on the scratch board. From turn 6 on a
+    //    placement of piece P needs a map square carrying bit P near it.
+    const PlacementFinder finder(placement_masks(
+        side.own | map.flooded, side.occupied | map.flooded, side.starts & ~map.flooded, t));
+    Bitboard marked[kPieceCount];
+    if (t >= 6)
+      map.flooded.for_each([&](int i) {
+        uint32_t bits = map.have[i] & left.mask();
+        while (bits) {
+          marked[std::countr_zero(bits)].set(i);
+          bits &= bits - 1;
+        }
+      });
+    // Each source square floods with the mask of its first placement in
+    // list order, which is the one of the highest piece.
+    Bitboard sources;
+    for (int piece = kPieceCount - 1; piece >= 0; --piece) {
+      if (!left[piece]) continue;
+      if (t >= 6 && marked[piece].none()) continue;
+      Bitboard anchors = finder.piece_anchors(piece);
+      if (t >= 6) anchors &= probe_anchors(marked[piece]);
+      (anchors & ~sources).for_each([&](int i) { label[i] = static_cast<int8_t>(piece); });
+      sources |= anchors;
+    }
+    // 2. No placement: the map is complete.
+    if (sources.none()) return;
+    // 3. Flood from every placement.
+    const Bitboard raised =
+        flood_wave_labelled(passable, sources, label, w, kDecay, h, map.weight, map.have);
     // A weight underflowed to zero floods nothing: stop instead of looping.
-    if (scratch.owned(q).count() == flooded_before) return;
+    if ((raised & ~map.flooded).none()) return;
+    (blockable & raised.edge_neighbours()).for_each([&](int i) {
+      map.weight[i] = kBlockedMark;
+      map.have[i] = 0;
+    });
+    map.flooded |= raised;
+    // 4. The next wave.
     w = w * 0.01;
     t += 1;
   }
 }
 
-double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                 const PiecesLeft& opp_left) {
-  auto a = std::make_unique<PieceSetMap>();
-  auto b = std::make_unique<PieceSetMap>();
-  Board scratch_a = evaluated;
-  Board scratch_b = evaluated;
+double score(int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& left, int t,
+             int p, const PiecesLeft& opp_left) {
+  BitPieceSetMap a;
+  BitPieceSetMap b;
   double v = static_cast<double>(((3 * g) / 2 + 1) / 2);
-  fuun6_master(evaluated, scratch_a, *a, p, 0.1, t + 1, left, calchave(left));
-  fuun6_master(evaluated, scratch_b, *b, 3 - p, 0.1, t + p - 1, opp_left, calchave(opp_left));
+  fill_piece_set_map(mover, 0.1, t + 1, left, calchave(left), a);
+  fill_piece_set_map(opponent, 0.1, t + p - 1, opp_left, calchave(opp_left), b);
+  // Squares where both maps hold 0.0 leave the value unchanged and are
+  // skipped; terms are added one at a time, left to right.
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
-      const double av = a->weight[x][y];
-      const double bv = b->weight[x][y];
-      const double fa = a->have[x][y] > 1000 ? 3.0 : 1.0;
-      const double fb = b->have[x][y] > 1000 ? 3.0 : 1.0;
+      const int i = Bitboard::index(x, y);
+      const double av = a.weight[i];
+      const double bv = b.weight[i];
+      if (av == 0 && bv == 0) continue;
+      const double fa = a.have[i] > 1000 ? 3.0 : 1.0;
+      const double fb = b.have[i] > 1000 ? 3.0 : 1.0;
       if (av == 0 && bv > 0)
         v = v - 5.0 * bv;
       else if (av > 0 && bv == 0)
@@ -99,18 +109,49 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   return v;
 }
 
+}  // namespace
+
+uint32_t calchave(const PiecesLeft& left) { return left.mask(); }
+
+void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w, int t,
+                  const PiecesLeft& left, uint32_t h) {
+  assert(scratch == evaluated);
+  BitPieceSetMap bits;
+  fill_piece_set_map(MapSide{evaluated.owned(q), evaluated.occupied(), evaluated.starts(q)}, w, t,
+                     left, h, bits);
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      map.weight[x][y] = bits.weight[Bitboard::index(x, y)];
+      map.have[x][y] = bits.have[Bitboard::index(x, y)];
+    }
+  bits.flooded.for_each(
+      [&](int i) { scratch.set_square(Bitboard::x_of(i), Bitboard::y_of(i), owned_cell(q)); });
+}
+
+double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
+                 const PiecesLeft& opp_left) {
+  const MapSide mover{evaluated.owned(p), evaluated.occupied(), evaluated.starts(p)};
+  const MapSide opponent{evaluated.owned(3 - p), evaluated.occupied(), evaluated.starts(3 - p)};
+  return score(g, mover, opponent, left, t, p, opp_left);
+}
+
 EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
                           const PiecesLeft& opp_left) {
   EvalResult r;
   r.moves = make_legal_list(player, left, field, turn);
-  r.values.reserve(r.moves.size());
-  for (const Move& m : r.moves) {
-    Board board = field;
+  r.values.resize(r.moves.size());
+  const int q = 3 - player;
+  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
+    const Move& m = r.moves[i];
+    const Bitboard squares = placement_squares(m);
+    const Bitboard occupied = field.occupied() | squares;
+    const MapSide mover{field.owned(player) | squares, occupied, field.starts(player) & ~squares};
+    const MapSide opponent{field.owned(q), occupied, field.starts(q) & ~squares};
     PiecesLeft own = left;
-    int g = 0;
-    setpiece(m, player, board, own, g);
-    r.values.push_back(com_fuun6(g, board, player, own, turn, opp_left));
-  }
+    own.set(m.piece, false);
+    r.values[i] =
+        score(piece_tables().square_count[m.piece], mover, opponent, own, turn, player, opp_left);
+  });
   return r;
 }
 

@@ -24,8 +24,8 @@ struct PieceSetMap {
 uint32_t calchave(const PiecesLeft& left);
 
 // Fills q's map in waves from weight w and turn t with have mask h.
-void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w,
-                  int t, const PiecesLeft& left, uint32_t h);
+void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w, int t,
+                  const PiecesLeft& left, uint32_t h);
 
 double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
                  const PiecesLeft& opp_left);

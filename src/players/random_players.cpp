@@ -15,8 +15,7 @@ struct IntCandidate {
   int value;
 };
 
-Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board& field,
-                       int turn) {
+Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board& field, int turn) {
   const std::vector<Move> moves = make_legal_list(player, left, field, turn);
   return moves[rng.index(static_cast<int>(moves.size()))];
 }

@@ -1,8 +1,9 @@
 #include "players/reach_map.h"
 
 #include <algorithm>
+#include <cassert>
 
-#include "rules/legal_moves.h"
+#include "rules/placement.h"
 
 namespace trevosk {
 
@@ -12,127 +13,185 @@ constexpr FuunParams kFuun3{0.85, 0.0, false};
 constexpr FuunParams kFuun4{0.75, 1e-8, false};
 constexpr FuunParams kFuun4s{0.75, 1e-8, true};
 
-// One flood: from (x, y) with weight w over free squares that are not next to
-// q's own squares on the evaluated board, replacing only smaller weights.
-struct Flood {
-  const FuunParams& params;
-  const Board& evaluated;
-  Board& scratch;
-  ReachMap& map;
-  int q;
-
-  void sub(int x, int y, double w) {
-    if (x < 0 || x >= kBoardSize || y < 0 || y >= kBoardSize) return;
-    const Cell e = evaluated.square(x, y);
-    if (e == Cell::Owned1 || e == Cell::Owned2) return;
-    const Cell own = owned_cell(q);
-    const int r = y + Board::kMargin;
-    const int c = x + Board::kMargin;
-    if (evaluated.element(r, c + 1) == own || evaluated.element(r, c - 1) == own ||
-        evaluated.element(r + 1, c) == own || evaluated.element(r - 1, c) == own) {
-      map[x][y] = params.blocked_mark;
-      return;
-    }
-    if (!(map[x][y] < w)) return;
-    map[x][y] = w;
-    // Mark the square as q's on the scratch board with the one-square piece.
-    PiecesLeft one_square = PiecesLeft::only(0);
-    int throwaway = 0;
-    setpiece(x, y, q, 0, 0, scratch, one_square, throwaway);
-    const double next = w * params.decay;
-    sub(x + 1, y, next);
-    sub(x - 1, y, next);
-    sub(x, y + 1, next);
-    sub(x, y - 1, next);
+// Each rule's terms are added to the running value one at a time, left to
+// right, as (v + a) - 2b; the order changes the rounding.
+template <FuunVariant V>
+inline double cell_rule(double acc, double a, double b) {
+  if constexpr (V == FuunVariant::Fuun3) {
+    if (a < 1e-6 && b > 0) return acc - 15.0 * b;
+    if (a > 0 && b < 1e-6) return acc + 10.0 * a;
+    return acc + a - 2.0 * b;
+  } else if constexpr (V == FuunVariant::Fuun4) {
+    if (a == 0 && b > 0) return acc - 5.0 * b;
+    if (a > 0 && b == 0) return acc + 5.0 * a;
+    if (a < 1e-7 && b > 0) return acc - 2.0 * b;
+    if (a > 0 && b < 1e-7) return acc + 2.0 * a;
+    if (b > 0.5) return acc - b;
+    return acc + a - b;
+  } else {
+    if (a == 0 && b > 0) return acc - 3.0 * b;
+    if (a > 0 && b == 0) return acc + 3.0 * a;
+    if (a < 1e-7 && b > 0) return acc - 1.0 * b;
+    if (a > 0 && b < 1e-7) return acc + 1.3 * a;
+    if (b > 0.5) return acc - 3.0 * b;
+    return acc + a - 2.0 * b;
   }
-};
+}
+
+// The square-by-square sum, x outer and y inner. Squares where both maps
+// hold 0.0 add +0.0 and then subtract 0.0, which leaves any value but -0.0
+// unchanged, and the sum starts at a positive gain and never reaches -0.0:
+// skipping them changes nothing.
+template <FuunVariant V>
+double sum_cells(double v, const WeightGrid& a, const WeightGrid& b) {
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int i = Bitboard::index(x, y);
+      if (a[i] == 0 && b[i] == 0) continue;
+      v = cell_rule<V>(v, a[i], b[i]);
+    }
+  return v;
+}
 
 }  // namespace
 
 const FuunParams& fuun_params(FuunVariant v) {
   switch (v) {
-    case FuunVariant::Fuun3: return kFuun3;
-    case FuunVariant::Fuun4: return kFuun4;
-    case FuunVariant::Fuun4s: return kFuun4s;
+    case FuunVariant::Fuun3:
+      return kFuun3;
+    case FuunVariant::Fuun4:
+      return kFuun4;
+    case FuunVariant::Fuun4s:
+      return kFuun4s;
   }
   return kFuun4;
 }
 
 int fuun_gain(FuunVariant v, int g) {
   switch (v) {
-    case FuunVariant::Fuun3: return (g * g + 1) / 2;
-    case FuunVariant::Fuun4: return ((3 * g) / 2 + 1) / 2;
-    case FuunVariant::Fuun4s: return ((7 * g) / 2 + 1) / 2;
+    case FuunVariant::Fuun3:
+      return (g * g + 1) / 2;
+    case FuunVariant::Fuun4:
+      return ((3 * g) / 2 + 1) / 2;
+    case FuunVariant::Fuun4s:
+      return ((7 * g) / 2 + 1) / 2;
   }
   return 0;
 }
 
-// Each rule's terms are added to the running value one at a time, left to
-// right, as (v + a) - 2b; the order changes the rounding.
 double fuun_cell(FuunVariant v, double acc, double a, double b) {
   switch (v) {
     case FuunVariant::Fuun3:
-      if (a < 1e-6 && b > 0) return acc - 15.0 * b;
-      if (a > 0 && b < 1e-6) return acc + 10.0 * a;
-      return acc + a - 2.0 * b;
+      return cell_rule<FuunVariant::Fuun3>(acc, a, b);
     case FuunVariant::Fuun4:
-      if (a == 0 && b > 0) return acc - 5.0 * b;
-      if (a > 0 && b == 0) return acc + 5.0 * a;
-      if (a < 1e-7 && b > 0) return acc - 2.0 * b;
-      if (a > 0 && b < 1e-7) return acc + 2.0 * a;
-      if (b > 0.5) return acc - b;
-      return acc + a - b;
+      return cell_rule<FuunVariant::Fuun4>(acc, a, b);
     case FuunVariant::Fuun4s:
-      if (a == 0 && b > 0) return acc - 3.0 * b;
-      if (a > 0 && b == 0) return acc + 3.0 * a;
-      if (a < 1e-7 && b > 0) return acc - 1.0 * b;
-      if (a > 0 && b < 1e-7) return acc + 1.3 * a;
-      if (b > 0.5) return acc - 3.0 * b;
-      return acc + a - 2.0 * b;
+      return cell_rule<FuunVariant::Fuun4s>(acc, a, b);
   }
   return acc;
 }
 
-void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap& map, int q,
-                 double w, int t, const PiecesLeft& left) {
+void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const PiecesLeft& left,
+                    BitReachMap& map) {
   const FuunParams& params = fuun_params(v);
-  const PiecesLeft one_square = PiecesLeft::only(0);
-  Flood flood{params, evaluated, scratch, map, q};
+  map.value.fill(0.0);
+  map.flooded = Bitboard();
+  // Floods cross free squares not edge-adjacent to the player's own; those
+  // next to the player's own only take the blocked mark.
+  const Bitboard free = Bitboard::board() & ~side.occupied;
+  const Bitboard edge = side.own.edge_neighbours();
+  const Bitboard passable = free & ~edge;
+  const Bitboard blockable = free & edge;
+  if (left.empty()) return;
   for (;;) {
-    // 1-3. Every placement of the remaining pieces, and every single square.
-    const std::vector<Move> l1 = make_legal_list(q, left, scratch, t);
-    const std::vector<Move> l2 = make_legal_list(q, one_square, scratch, t);
-    if (l2.empty() || l1.empty()) return;
-    // 4. The mobility factor of fuun4s.
-    const double m = params.mobility ? std::min(10.0, static_cast<double>(l1.size()) / 3.0) : 1.0;
-    // 5. Flood from single squares early in the game, later from the real
-    //    placements' reference squares.
-    const int flooded_before = scratch.owned(q).count();
-    const double wave_weight = w * m;
-    for (const Move& mv : t < 4 ? l2 : l1) flood.sub(mv.x, mv.y, wave_weight);
+    // 1-3. The placements on the scratch board: the player's squares plus
+    //      every flooded square.
+    const PlacementMasks masks = placement_masks(
+        side.own | map.flooded, side.occupied | map.flooded, side.starts & ~map.flooded, t);
+    const Bitboard single = masks.allowed & masks.target;  // the single-square placements
+    if (single.none()) return;
+    const PlacementFinder finder(masks);
+    Bitboard sources;
+    double m = 1.0;
+    if (params.mobility) {
+      // 4. The mobility factor needs the number of placements.
+      int n = 0;
+      for (int piece = 0; piece < kPieceCount; ++piece) {
+        if (!left[piece]) continue;
+        const uint8_t used = used_orientations(piece);
+        for (int rot = 0; rot < kOrientations; ++rot) {
+          if (!(used >> rot & 1)) continue;
+          const Bitboard a = finder.anchors(piece, rot);
+          n += a.count();
+          sources |= a;
+        }
+      }
+      if (n == 0) return;
+      m = std::min(10.0, static_cast<double>(n) / 3.0);
+    } else if (t >= 4) {
+      for (int piece = 0; piece < kPieceCount; ++piece)
+        if (left[piece]) sources |= finder.piece_anchors(piece);
+      if (sources.none()) return;
+    } else {
+      bool any = false;
+      for (int piece = 0; piece < kPieceCount && !any; ++piece)
+        if (left[piece]) any = finder.piece_anchors(piece).any();
+      if (!any) return;
+    }
+    // 5. Early in the game flood from the single squares, later from the
+    //    reference squares of the real placements.
+    if (t < 4) sources = single;
+    const Bitboard raised = flood_wave(passable, sources, w * m, params.decay, map.value);
     // Once the weight has underflowed to zero nothing floods any more and the
     // listings never change: stop instead of looping forever.
-    if (scratch.owned(q).count() == flooded_before) return;
+    if ((raised & ~map.flooded).none()) return;
+    (blockable & raised.edge_neighbours()).for_each([&](int i) {
+      map.value[i] = params.blocked_mark;
+    });
+    map.flooded |= raised;
     // 6. The next wave.
     w = w * 0.01 * m;
     t += 1;
   }
 }
 
-double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left,
-                int t, const PiecesLeft& opp_left) {
-  ReachMap a{};
-  ReachMap b{};
-  Board scratch_a = evaluated;
-  Board scratch_b = evaluated;
-  fuun_master(v, evaluated, scratch_a, a, p, 0.1, t + 1, left);
+void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap& map, int q,
+                 double w, int t, const PiecesLeft& left) {
+  assert(scratch == evaluated);
+  BitReachMap bits;
+  fill_reach_map(v, MapSide{evaluated.owned(q), evaluated.occupied(), evaluated.starts(q)}, w, t,
+                 left, bits);
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) map[x][y] = bits.value[Bitboard::index(x, y)];
+  bits.flooded.for_each(
+      [&](int i) { scratch.set_square(Bitboard::x_of(i), Bitboard::y_of(i), owned_cell(q)); });
+}
+
+double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& opponent,
+                const PiecesLeft& left, int t, int p, const PiecesLeft& opp_left) {
+  BitReachMap a;
+  BitReachMap b;
+  fill_reach_map(v, mover, 0.1, t + 1, left, a);
   // The opponent moves next in the same turn after player 1, in the next
   // turn after player 2.
-  fuun_master(v, evaluated, scratch_b, b, 3 - p, 0.1, t + p - 1, opp_left);
-  double value = static_cast<double>(fuun_gain(v, g));
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) value = fuun_cell(v, value, a[x][y], b[x][y]);
-  return value;
+  fill_reach_map(v, opponent, 0.1, t + p - 1, opp_left, b);
+  const double gain = static_cast<double>(fuun_gain(v, g));
+  switch (v) {
+    case FuunVariant::Fuun3:
+      return sum_cells<FuunVariant::Fuun3>(gain, a.value, b.value);
+    case FuunVariant::Fuun4:
+      return sum_cells<FuunVariant::Fuun4>(gain, a.value, b.value);
+    case FuunVariant::Fuun4s:
+      return sum_cells<FuunVariant::Fuun4s>(gain, a.value, b.value);
+  }
+  return gain;
+}
+
+double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
+                const PiecesLeft& opp_left) {
+  const MapSide mover{evaluated.owned(p), evaluated.occupied(), evaluated.starts(p)};
+  const MapSide opponent{evaluated.owned(3 - p), evaluated.occupied(), evaluated.starts(3 - p)};
+  return com_fuun(v, g, mover, opponent, left, t, p, opp_left);
 }
 
 }  // namespace trevosk

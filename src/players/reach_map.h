@@ -10,6 +10,8 @@
 
 #include <array>
 
+#include "players/flood.h"
+#include "rules/bitboard.h"
 #include "rules/board.h"
 #include "rules/pieces_left.h"
 
@@ -32,17 +34,38 @@ const FuunParams& fuun_params(FuunVariant v);
 int fuun_gain(FuunVariant v, int g);
 
 // Adds the contribution of one square (mover's value a, opponent's value b)
-// to v by the variant's first matching cell rule.
+// to the running value by the variant's first matching cell rule.
 double fuun_cell(FuunVariant v, double acc, double a, double b);
 
-// Fills q's reach map in waves from weight w and turn t; scratch starts as a
-// copy of the evaluated board and collects the flooded squares.
+// One player's side of an evaluated position, as bit sets.
+struct MapSide {
+  Bitboard own;       // the player's squares
+  Bitboard occupied;  // squares of either player
+  Bitboard starts;    // squares still holding the player's start mark
+};
+
+// A filled reach map in bitboard order, with the squares the waves marked.
+struct BitReachMap {
+  WeightGrid value;  // flood weight, the blocked mark, or 0.0
+  Bitboard flooded;  // squares given a flood weight (marked on the scratch board)
+};
+
+// Fills a player's map in waves from weight w and turn t.
+void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const PiecesLeft& left,
+                    BitReachMap& map);
+
+// Fills q's reach map into map, which must be all zero, from the evaluated
+// board; scratch, a copy of the evaluated board, receives the flooded squares.
 void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap& map, int q,
                  double w, int t, const PiecesLeft& left);
 
 // The score of the evaluated board for mover p after a candidate of g
 // squares on game turn t; left is p's pieces-left after the candidate.
-double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left,
-                int t, const PiecesLeft& opp_left);
+double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
+                const PiecesLeft& opp_left);
+
+// The same from bit sets: the two sides of the evaluated position.
+double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& opponent,
+                const PiecesLeft& left, int t, int p, const PiecesLeft& opp_left);
 
 }  // namespace trevosk

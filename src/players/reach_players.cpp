@@ -1,5 +1,6 @@
 #include "players/reach_players.h"
 
+#include "players/parallel.h"
 #include "players/reach_map.h"
 #include "players/selection.h"
 #include "rules/legal_moves.h"
@@ -9,19 +10,26 @@ namespace trevosk {
 
 namespace {
 
-// Scores every legal move: apply it to a copy and score the position left.
+// Scores every legal move by the position it leaves. The candidate is
+// applied to bit sets only: its squares join the mover's and the occupied
+// squares, and a start square it covers loses its mark.
 EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& field, int t,
                      const PiecesLeft& opp_left) {
   EvalResult r;
   r.moves = make_legal_list(p, left, field, t);
-  r.values.reserve(r.moves.size());
-  for (const Move& m : r.moves) {
-    Board board = field;
+  r.values.resize(r.moves.size());
+  const int q = 3 - p;
+  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
+    const Move& m = r.moves[i];
+    const Bitboard squares = placement_squares(m);
+    const Bitboard occupied = field.occupied() | squares;
+    const MapSide mover{field.owned(p) | squares, occupied, field.starts(p) & ~squares};
+    const MapSide opponent{field.owned(q), occupied, field.starts(q) & ~squares};
     PiecesLeft own = left;
-    int g = 0;
-    setpiece(m, p, board, own, g);
-    r.values.push_back(com_fuun(v, g, board, p, own, t, opp_left));
-  }
+    own.set(m.piece, false);
+    r.values[i] =
+        com_fuun(v, piece_tables().square_count[m.piece], mover, opponent, own, t, p, opp_left);
+  });
   return r;
 }
 

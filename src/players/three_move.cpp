@@ -53,7 +53,8 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
     sorted.push_back({first.moves[i], first.values[i]});
   sorted = sort_te(std::move(sorted));
   // 2-3. Read the first n; each read one goes to the front of the result.
-  const size_t n = std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
+  const size_t n =
+      std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
   std::vector<Candidate> result;
   result.reserve(sorted.size());
   for (size_t i = 0; i < n; ++i) {

@@ -19,8 +19,7 @@ void make_legal_list(int player, const PiecesLeft& left, const Board& field, int
                      MoveList& out);
 
 // The same list as a vector, for callers outside the inner loops.
-std::vector<Move> make_legal_list(int player, const PiecesLeft& left, const Board& field,
-                                  int turn);
+std::vector<Move> make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn);
 
 // True exactly when make_legal_list would return a non-empty list.
 bool isexist_legal(int player, const PiecesLeft& left, const Board& field, int turn);

@@ -29,8 +29,7 @@ inline std::vector<Position> random_positions(int games, uint64_t seed) {
         pos.turn = turn;
         pos.player = p;
         out.push_back(pos);
-        const std::vector<Move> moves =
-            reference::make_legal_list(p, pos.left[p], pos.field, turn);
+        const std::vector<Move> moves = reference::make_legal_list(p, pos.left[p], pos.field, turn);
         if (moves.empty()) continue;
         setpiece(moves[rng.index(static_cast<int>(moves.size()))], p, pos.field, pos.left[p],
                  score[p]);

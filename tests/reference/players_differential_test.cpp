@@ -1,0 +1,111 @@
+// The fast reach maps and evaluators against the straightforward ones, on
+// positions of random games: same moves, bit-identical values.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstring>
+
+#include "players/piece_set_eval.h"
+#include "players/reach_map.h"
+#include "players/reach_players.h"
+#include "players/three_move.h"
+#include "reference/random_positions.h"
+
+namespace trevosk {
+namespace {
+
+using testing::Position;
+
+void expect_same_values(const EvalResult& actual, const EvalResult& expected) {
+  ASSERT_EQ(actual.moves, expected.moves);
+  ASSERT_EQ(actual.values.size(), expected.values.size());
+  for (size_t i = 0; i < expected.values.size(); ++i)
+    ASSERT_EQ(std::bit_cast<uint64_t>(actual.values[i]),
+              std::bit_cast<uint64_t>(expected.values[i]))
+        << "move " << i << ": " << actual.values[i] << " vs " << expected.values[i];
+}
+
+// Every other position of a few random games, so that all turns appear.
+std::vector<Position> sample(int games, uint64_t seed, int step) {
+  std::vector<Position> all = testing::random_positions(games, seed);
+  std::vector<Position> out;
+  for (size_t i = 0; i < all.size(); i += step) out.push_back(all[i]);
+  return out;
+}
+
+// Maps compared square by square, and the scratch boards they leave, for
+// every variant, both players and turns on both sides of the early-game
+// switch; also from a tiny weight that underflows within a few waves.
+TEST(PlayersDifferential, ReachMapsMatchTheReference) {
+  for (const Position& pos : sample(6, 11, 3))
+    for (FuunVariant v : {FuunVariant::Fuun3, FuunVariant::Fuun4, FuunVariant::Fuun4s})
+      for (int q = 1; q <= 2; ++q)
+        for (int t : {1, 2, 3, 4, pos.turn})
+          for (double w : {0.1, 1e-300}) {
+            ReachMap expected{}, actual{};
+            Board scratch_expected = pos.field, scratch_actual = pos.field;
+            reference::fuun_master(v, pos.field, scratch_expected, expected, q, w, t, pos.left[q]);
+            fuun_master(v, pos.field, scratch_actual, actual, q, w, t, pos.left[q]);
+            ASSERT_EQ(std::memcmp(&actual, &expected, sizeof expected), 0)
+                << "variant " << int(v) << " q " << q << " t " << t << " w " << w;
+            ASSERT_TRUE(scratch_actual == scratch_expected);
+          }
+}
+
+TEST(PlayersDifferential, PieceSetMapsMatchTheReference) {
+  for (const Position& pos : sample(6, 12, 3))
+    for (int q = 1; q <= 2; ++q)
+      for (int t : {1, 4, 5, 6, pos.turn}) {
+        PieceSetMap expected, actual;
+        Board scratch_expected = pos.field, scratch_actual = pos.field;
+        const uint32_t h = calchave(pos.left[q]);
+        reference::fuun6_master(pos.field, scratch_expected, expected, q, 0.1, t, pos.left[q], h);
+        fuun6_master(pos.field, scratch_actual, actual, q, 0.1, t, pos.left[q], h);
+        ASSERT_EQ(std::memcmp(&actual.weight, &expected.weight, sizeof expected.weight), 0)
+            << "q " << q << " t " << t;
+        ASSERT_EQ(actual.have, expected.have) << "q " << q << " t " << t;
+        ASSERT_TRUE(scratch_actual == scratch_expected);
+      }
+}
+
+TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
+  for (const Position& pos : sample(3, 13, 7)) {
+    const int p = pos.player;
+    if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
+    const PiecesLeft& own = pos.left[p];
+    const PiecesLeft& opp = pos.left[3 - p];
+    expect_same_values(com_fuun3_eval(p, own, 0, pos.field, pos.turn, opp),
+                       reference::com_fuun3_eval(p, own, 0, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4_eval(p, own, 0, pos.field, pos.turn, opp),
+                       reference::com_fuun4_eval(p, own, 0, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4s_eval(p, own, 0, pos.field, pos.turn, opp),
+                       reference::com_fuun4s_eval(p, own, 0, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun6_eval(p, own, 0, pos.field, pos.turn, opp),
+                       reference::com_fuun6_eval(p, own, 0, pos.field, pos.turn, opp));
+  }
+}
+
+TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {
+  Rng rng(1);
+  PlayerContext ctx{&rng, {0, 3, 3}};
+  for (const Position& pos : sample(2, 14, 11)) {
+    const int p = pos.player;
+    if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
+    const PiecesLeft& own = pos.left[p];
+    const PiecesLeft& opp = pos.left[3 - p];
+    const auto actual =
+        com_sante_eval(ctx, p, own, 0, pos.field, pos.turn, opp, com_fuun4_eval, com_fuun4_eval);
+    const auto expected =
+        reference::com_sante_eval(ctx, p, own, 0, pos.field, pos.turn, opp,
+                                  reference::com_fuun4_eval, reference::com_fuun4_eval);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      ASSERT_EQ(actual[i].move, expected[i].move);
+      ASSERT_EQ(std::bit_cast<uint64_t>(actual[i].value),
+                std::bit_cast<uint64_t>(expected[i].value));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace trevosk
