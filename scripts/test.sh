@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs every test: the whole suite in a
+# release build, then the unit tests and the input-abuse runs of the binary
+# in an AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+echo "== release build"
+bash scripts/build.sh build
+(cd build && ctest --output-on-failure -j 2 --timeout 900)
+
+echo "== sanitizer build"
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVOSK_SANITIZE=ON \
+  -DTREVOSK_BENCH=OFF
+(cd build-asan && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|e2e-sanitize)$')
+echo "== all tests passed"
