@@ -15,16 +15,14 @@ struct IntCandidate {
   int value;
 };
 
-Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board& field, int turn) {
-  const std::vector<Move> moves = make_legal_list(player, left, field, turn);
-  return moves[rng.index(static_cast<int>(moves.size()))];
-}
+// One uniform draw among the legal moves, in make_legal_list's order.
+Move random_legal_move(Rng& rng, const LegalSet& moves) { return moves[rng.index(moves.size())]; }
 
 }  // namespace
 
 Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
                    const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
-  return random_legal_move(*ctx.rng, player, left, field, turn);
+  return random_legal_move(*ctx.rng, LegalSet(player, left, field, turn));
 }
 
 int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesLeft& left_q,
@@ -33,8 +31,9 @@ int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesL
   PiecesLeft* other = &left_other;
   for (;;) {
     if (t > 20 || t > t0 + 15 || v < -2) return v;
-    if (!isexist_legal(q, *mover, board, t)) return v;
-    const Move m = random_legal_move(rng, q, *mover, board, t);
+    const LegalSet moves(q, *mover, board, t);
+    if (moves.size() == 0) return v;  // the next mover is blocked
+    const Move m = random_legal_move(rng, moves);
     int c = 0;
     setpiece(m, q, board, *mover, c);
     v = q == p ? v + c : v - c;

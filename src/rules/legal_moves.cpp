@@ -31,6 +31,39 @@ std::vector<Move> make_legal_list(int player, const PiecesLeft& left, const Boar
   return std::vector<Move>(list->begin(), list->end());
 }
 
+LegalSet::LegalSet(int player, const PiecesLeft& left, const Board& field, int turn) {
+  const PlacementFinder finder(placement_masks(field, player, turn));
+  for (int piece = 0; piece < kPieceCount; ++piece) {
+    if (!left[piece]) continue;
+    const uint8_t used = used_orientations(piece);
+    for (int rot = 0; rot < kOrientations; ++rot)
+      if (used >> rot & 1) {
+        anchors_[piece][rot] = finder.anchors(piece, rot);
+        size_ += anchors_[piece][rot].count();
+      }
+  }
+}
+
+Move LegalSet::operator[](int k) const {
+  // Walk the orientations in list order (highest first), skipping whole
+  // orientations until the k-th move falls inside one.
+  for (int piece = kPieceCount - 1; piece >= 0; --piece)
+    for (int rot = kOrientations - 1; rot >= 0; --rot) {
+      const Bitboard& a = anchors_[piece][rot];
+      const int n = a.count();
+      if (k >= n) {
+        k -= n;
+        continue;
+      }
+      Move found{};
+      a.for_each_descending([&](int i) {
+        if (k-- == 0) found = make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot);
+      });
+      return found;
+    }
+  return Move{};
+}
+
 bool isexist_legal(int player, const PiecesLeft& left, const Board& field, int turn) {
   const PlacementMasks masks = placement_masks(field, player, turn);
   if ((masks.allowed & masks.target).none() || left.empty()) return false;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "players/piece_set_eval.h"
+#include "players/random_players.h"
 #include "players/reach_map.h"
 #include "players/reach_players.h"
 #include "players/three_move.h"
@@ -83,6 +84,29 @@ TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
     expect_same_values(com_fuun6_eval(p, own, 0, pos.field, pos.turn, opp),
                        reference::com_fuun6_eval(p, own, 0, pos.field, pos.turn, opp));
   }
+}
+
+// The same seed must give the same draws in the same order. Monte Carlo
+// runs on the reference enumeration are slow: late positions only.
+TEST(PlayersDifferential, RandomAndMonteCarloDrawLikeTheReference) {
+  int monte_carlo_runs = 0;
+  for (const Position& pos : sample(4, 15, 5)) {
+    const int p = pos.player;
+    if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
+    std::vector<std::pair<ComPlayer, ComPlayer>> players{{com_rand_play, reference::com_rand_play}};
+    if (pos.turn >= 12 && monte_carlo_runs < 3) {
+      players.emplace_back(com_monte_play, reference::com_monte_play);
+      ++monte_carlo_runs;
+    }
+    for (auto [fast, ref] : players) {
+      Rng rng_fast(pos.turn * 7 + p), rng_ref(pos.turn * 7 + p);
+      const PlayerContext ctx_fast{&rng_fast, {0, 10, 10}}, ctx_ref{&rng_ref, {0, 10, 10}};
+      ASSERT_EQ(fast(ctx_fast, p, pos.left[p], 0, pos.field, pos.turn, pos.left[3 - p]),
+                ref(ctx_ref, p, pos.left[p], 0, pos.field, pos.turn, pos.left[3 - p]));
+      ASSERT_EQ(rng_fast.index(1000000), rng_ref.index(1000000));  // same number of draws
+    }
+  }
+  EXPECT_EQ(monte_carlo_runs, 3);
 }
 
 TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {

@@ -24,6 +24,13 @@ bool f6_table_legal(const HaveMasks& have, int piece, int x, int y);
 void f6_make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
                         const HaveMasks& have, MoveList& out);
 
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+                   const Board& field, int turn, const PiecesLeft& opp_left);
+int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesLeft& left_q,
+             PiecesLeft& left_other);
+Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+                    const Board& field, int turn, const PiecesLeft& opp_left);
+
 const FuunParams& fuun_params(FuunVariant v);
 int fuun_gain(FuunVariant v, int g);
 double fuun_cell(FuunVariant v, double acc, double a, double b);

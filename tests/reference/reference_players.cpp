@@ -420,3 +420,62 @@ Move com_fuun5sr_play(const PlayerContext& ctx, int player, const PiecesLeft& le
 }
 
 }  // namespace trevosk::reference
+
+namespace trevosk::reference {
+
+namespace {
+
+struct IntCandidate {
+  Move move;
+  int value;
+};
+
+Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board& field, int turn) {
+  const std::vector<Move> moves = reference::make_legal_list(player, left, field, turn);
+  return moves[rng.index(static_cast<int>(moves.size()))];
+}
+
+}  // namespace
+
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
+                   const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
+  return random_legal_move(*ctx.rng, player, left, field, turn);
+}
+
+int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesLeft& left_q,
+             PiecesLeft& left_other) {
+  PiecesLeft* mover = &left_q;
+  PiecesLeft* other = &left_other;
+  for (;;) {
+    if (t > 20 || t > t0 + 15 || v < -2) return v;
+    if (!reference::isexist_legal(q, *mover, board, t)) return v;
+    const Move m = random_legal_move(rng, q, *mover, board, t);
+    int c = 0;
+    setpiece(m, q, board, *mover, c);
+    v = q == p ? v + c : v - c;
+    t = t + q - 1;
+    q = 3 - q;
+    std::swap(mover, other);
+  }
+}
+
+Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
+                    const Board& field, int turn, const PiecesLeft& opp_left) {
+  const int p = player;
+  const std::vector<Move> moves = reference::make_legal_list(p, left, field, turn);
+  std::vector<IntCandidate> pairs;
+  pairs.reserve(moves.size());
+  for (const Move& m : moves) {
+    Board board = field;
+    PiecesLeft own = left;
+    PiecesLeft opp = opp_left;
+    int c = 0;
+    setpiece(m, p, board, own, c);
+    const int value =
+        reference::com_mont(*ctx.rng, p, turn, c, board, turn + p - 1, 3 - p, opp, own);
+    pairs.push_back({m, value});
+  }
+  return find_max<IntCandidate, int>(pairs, moves.front(), -1);
+}
+
+}  // namespace trevosk::reference

@@ -19,6 +19,9 @@ TEST(RulesDifferential, LegalListsAndExistenceMatchTheReference) {
         const auto actual = make_legal_list(p, pos.left[p], pos.field, turn);
         ASSERT_EQ(actual, expected) << "turn " << pos.turn << " player " << p;
         ASSERT_EQ(isexist_legal(p, pos.left[p], pos.field, turn), !expected.empty());
+        const LegalSet set(p, pos.left[p], pos.field, turn);
+        ASSERT_EQ(set.size(), static_cast<int>(expected.size()));
+        for (int k = 0; k < set.size(); k += 1 + k / 8) ASSERT_EQ(set[k], expected[k]);
       }
 }
 
