@@ -30,10 +30,7 @@ void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& 
   map.weight.fill(0.0);
   map.have.fill(0);
   map.flooded = Bitboard();
-  const Bitboard free = Bitboard::board() & ~side.occupied;
-  const Bitboard edge = side.own.edge_neighbours();
-  const Bitboard passable = free & ~edge;
-  const Bitboard blockable = free & edge;
+  const auto [passable, blockable] = flood_region(side);
   std::array<int8_t, 256> label;
   for (;;) {
     // 1. The filtered placements on the scratch board. From turn 6 on a
@@ -117,8 +114,7 @@ void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int 
                   const PiecesLeft& left, uint32_t h) {
   assert(scratch == evaluated);
   BitPieceSetMap bits;
-  fill_piece_set_map(MapSide{evaluated.owned(q), evaluated.occupied(), evaluated.starts(q)}, w, t,
-                     left, h, bits);
+  fill_piece_set_map(map_side(evaluated, q), w, t, left, h, bits);
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
       map.weight[x][y] = bits.weight[Bitboard::index(x, y)];
@@ -130,9 +126,7 @@ void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int 
 
 double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
                  const PiecesLeft& opp_left) {
-  const MapSide mover{evaluated.owned(p), evaluated.occupied(), evaluated.starts(p)};
-  const MapSide opponent{evaluated.owned(3 - p), evaluated.occupied(), evaluated.starts(3 - p)};
-  return score(g, mover, opponent, left, t, p, opp_left);
+  return score(g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
 }
 
 EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
@@ -143,10 +137,8 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& 
   const int q = 3 - player;
   parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
     const Move& m = r.moves[i];
-    const Bitboard squares = placement_squares(m);
-    const Bitboard occupied = field.occupied() | squares;
-    const MapSide mover{field.owned(player) | squares, occupied, field.starts(player) & ~squares};
-    const MapSide opponent{field.owned(q), occupied, field.starts(q) & ~squares};
+    const MapSide mover = map_side_after(field, player, player, m);
+    const MapSide opponent = map_side_after(field, q, player, m);
     PiecesLeft own = left;
     own.set(m.piece, false);
     r.values[i] =

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "rules/pieces.h"
 #include "rules/placement.h"
 
 namespace trevosk {
@@ -91,17 +92,30 @@ double fuun_cell(FuunVariant v, double acc, double a, double b) {
   return acc;
 }
 
+MapSide map_side(const Board& field, int p) {
+  return MapSide{field.owned(p), field.occupied(), field.starts(p)};
+}
+
+MapSide map_side_after(const Board& field, int side_player, int mover, const Move& m) {
+  // The move's squares become the mover's and occupied; a start square it
+  // covers loses its mark.
+  const Bitboard squares = placement_squares(m);
+  const Bitboard own = field.owned(side_player) | (side_player == mover ? squares : Bitboard());
+  return MapSide{own, field.occupied() | squares, field.starts(side_player) & ~squares};
+}
+
+FloodRegion flood_region(const MapSide& side) {
+  const Bitboard free = Bitboard::board() & ~side.occupied;
+  const Bitboard edge = side.own.edge_neighbours();
+  return FloodRegion{free & ~edge, free & edge};
+}
+
 void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const PiecesLeft& left,
                     BitReachMap& map) {
   const FuunParams& params = fuun_params(v);
   map.value.fill(0.0);
   map.flooded = Bitboard();
-  // Floods cross free squares not edge-adjacent to the player's own; those
-  // next to the player's own only take the blocked mark.
-  const Bitboard free = Bitboard::board() & ~side.occupied;
-  const Bitboard edge = side.own.edge_neighbours();
-  const Bitboard passable = free & ~edge;
-  const Bitboard blockable = free & edge;
+  const auto [passable, blockable] = flood_region(side);
   if (left.empty()) return;
   for (;;) {
     // 1-3. The placements on the scratch board: the player's squares plus
@@ -159,8 +173,7 @@ void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap
                  double w, int t, const PiecesLeft& left) {
   assert(scratch == evaluated);
   BitReachMap bits;
-  fill_reach_map(v, MapSide{evaluated.owned(q), evaluated.occupied(), evaluated.starts(q)}, w, t,
-                 left, bits);
+  fill_reach_map(v, map_side(evaluated, q), w, t, left, bits);
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) map[x][y] = bits.value[Bitboard::index(x, y)];
   bits.flooded.for_each(
@@ -189,9 +202,7 @@ double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& oppon
 
 double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
                 const PiecesLeft& opp_left) {
-  const MapSide mover{evaluated.owned(p), evaluated.occupied(), evaluated.starts(p)};
-  const MapSide opponent{evaluated.owned(3 - p), evaluated.occupied(), evaluated.starts(3 - p)};
-  return com_fuun(v, g, mover, opponent, left, t, p, opp_left);
+  return com_fuun(v, g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
 }
 
 }  // namespace trevosk

@@ -44,6 +44,19 @@ struct MapSide {
   Bitboard starts;    // squares still holding the player's start mark
 };
 
+// The side of player p on a board, optionally after p's move m.
+MapSide map_side(const Board& field, int p);
+MapSide map_side_after(const Board& field, int side_player, int mover, const Move& m);
+
+// Where a player's floods may go: free squares not edge-adjacent to the
+// player's own, and the free squares next to them, which only take the
+// blocked mark.
+struct FloodRegion {
+  Bitboard passable;
+  Bitboard blockable;
+};
+FloodRegion flood_region(const MapSide& side);
+
 // A filled reach map in bitboard order, with the squares the waves marked.
 struct BitReachMap {
   WeightGrid value;  // flood weight, the blocked mark, or 0.0

@@ -10,9 +10,8 @@ namespace trevosk {
 
 namespace {
 
-// Scores every legal move by the position it leaves. The candidate is
-// applied to bit sets only: its squares join the mover's and the occupied
-// squares, and a start square it covers loses its mark.
+// Scores every legal move by the position it leaves, the candidate applied
+// to bit sets only.
 EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& field, int t,
                      const PiecesLeft& opp_left) {
   EvalResult r;
@@ -21,10 +20,8 @@ EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& 
   const int q = 3 - p;
   parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
     const Move& m = r.moves[i];
-    const Bitboard squares = placement_squares(m);
-    const Bitboard occupied = field.occupied() | squares;
-    const MapSide mover{field.owned(p) | squares, occupied, field.starts(p) & ~squares};
-    const MapSide opponent{field.owned(q), occupied, field.starts(q) & ~squares};
+    const MapSide mover = map_side_after(field, p, p, m);
+    const MapSide opponent = map_side_after(field, q, p, m);
     PiecesLeft own = left;
     own.set(m.piece, false);
     r.values[i] =
