@@ -8,15 +8,18 @@
 //   trevosk_bench --signature-reference  the same signature from the reference
 //   (Google Benchmark flags such as --benchmark_filter=decision apply.)
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/program.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
 #include "players/reach_players.h"
@@ -174,14 +177,21 @@ void register_benchmarks() {
       }
     }
   }
-  benchmark::RegisterBenchmark("default_game/fast", [](benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(default_game(kFast));
+  // The whole program in text mode with default players, output to memory.
+  benchmark::RegisterBenchmark("default_game_text/fast", [](benchmark::State& state) {
+    const std::vector<std::string> args{"trevosk", "-t"};
+    for (auto _ : state) {
+      std::istringstream in;
+      std::ostringstream out, err;
+      benchmark::DoNotOptimize(run_program(args, {in, out, err}, nullptr, 1));
+    }
   })->Unit(benchmark::kMillisecond);
 }
 
 // Keeps every run's time so that the before/after table can pair them.
 class TableReporter : public benchmark::ConsoleReporter {
  public:
+  TableReporter() : ConsoleReporter(isatty(1) ? OO_Defaults : OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs)
