@@ -70,7 +70,7 @@ TEST(PlayersDifferential, PieceSetMapsMatchTheReference) {
 }
 
 TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
-  for (const Position& pos : sample(3, 13, 7)) {
+  for (const Position& pos : sample(2, 13, 8)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
     const PiecesLeft& own = pos.left[p];
@@ -111,8 +111,8 @@ TEST(PlayersDifferential, RandomAndMonteCarloDrawLikeTheReference) {
 
 TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {
   Rng rng(1);
-  PlayerContext ctx{&rng, {0, 3, 3}};
-  for (const Position& pos : sample(2, 14, 11)) {
+  PlayerContext ctx{&rng, {0, 2, 2}};
+  for (const Position& pos : sample(1, 14, 8)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
     const PiecesLeft& own = pos.left[p];
