@@ -120,6 +120,7 @@ TEST_F(MouseEntryTest, InputOutsideEveryRegionOrOnUsedPiecesChangesNothing) {
     motion(x, y);
     click(x, y);
   }
+  w.post({InputEvent::Kind::Expose});  // a repaint asked for meanwhile
   // Then its used piece once more, and a drop where the monomino would fit.
   click(slot_x(2), slot_y(2, 2));
   click(cell_x(10), cell_y(7));
