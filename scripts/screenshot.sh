@@ -9,6 +9,7 @@
 # 2, which answers as before. After a few moves the next piece is picked,
 # turned and held over the board, and the window is read back.
 set -euo pipefail
+source "$(dirname "$0")/xvfb.sh"
 
 bin=${1:-build/trevosk}
 output=${2:-docs/screenshot.png}
@@ -27,11 +28,7 @@ trap cleanup EXIT
 # Player 1's move codes, each once (text mode logs every move twice).
 mapfile -t codes < <("$bin" -t -p1 4 -p2 4 < /dev/null | sed -n 's/^Player 1 plays \[\(....\)\]$/\1/p' | uniq)
 
-Xvfb -displayfd 3 -screen 0 640x560x24 -nolisten tcp 3> "$tmp/display" 2> /dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s $tmp/display ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$tmp/display")"
-unset SDL_VIDEODRIVER WAYLAND_DISPLAY
+start_xvfb || { echo "screenshot: Xvfb did not start" >&2; exit 1; }
 
 "$bin" -p1 human -p2 4 > "$tmp/out" < /dev/null &
 game_pid=$!

@@ -6,6 +6,7 @@
 #    the end: the window read back holds a board whose squares agree with
 #    the scores of the result line; a key press then ends it with status 0.
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/xvfb.sh"
 
 bin=$1
 tmp=$(mktemp -d)
@@ -33,12 +34,7 @@ grep -q -- '-t' "$tmp/err" || fail "without a display: no hint at -t: $(cat "$tm
 echo "ok   no display: $(cat "$tmp/err")"
 
 # 2. A virtual X server on a free display number.
-Xvfb -displayfd 3 -screen 0 640x560x24 -nolisten tcp 3> "$tmp/display" 2> /dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s $tmp/display ]] && break; sleep 0.1; done
-[[ -s $tmp/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$tmp/display")"
-unset SDL_VIDEODRIVER WAYLAND_DISPLAY
+start_xvfb || fail "Xvfb did not start"
 
 "$bin" -p1 3 -p2 3 > "$tmp/out" 2> "$tmp/err" < /dev/null &
 game_pid=$!
