@@ -1,0 +1,68 @@
+// SdlWindow: the Window on SDL2, with text through SDL2_ttf in the system's
+// monospace font (found through fontconfig).
+//
+// The frame is shown at most every 20 ms while drawing goes on, and always
+// before a blocking wait, on show() and whenever the system asks for a
+// repaint. Closing the window ends the program with status 0 (EndProgram)
+// the next time the frame is shown or input is awaited.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "gui/window.h"
+
+union SDL_Event;
+
+namespace trevosk {
+
+// Input fed through the system's event queue, for tests that drive the
+// window without a person (coordinates are window coordinates).
+struct InputEvent {
+  enum class Kind { Motion, Press, Release, Key, Close, Expose };
+  Kind kind;
+  int x = 0;
+  int y = 0;
+  int key = ' ';
+};
+
+class SdlWindow final : public Window {
+ public:
+  // Opens a width x height window with the given title; throws WindowError
+  // saying why when no window or no font can be had.
+  SdlWindow(int width, int height, const std::string& title);
+  ~SdlWindow() override;
+
+  TextSize text_size(std::string_view s) override;
+  void draw_string(std::string_view s) override;
+  EventStatus wait_event() override;
+  int read_key() override;
+  void show() override;
+
+  // Queues an input event as if the system had sent it.
+  void post(const InputEvent& e);
+
+ protected:
+  void changed() override;
+
+ private:
+  struct Sdl;
+  // Takes the next event, showing the frame first when the queue is empty.
+  void next_event(SDL_Event& e);
+  // Repaints on expose and ends the program on close; true when the event
+  // was one of the window's own.
+  bool handle_window_event(const SDL_Event& e);
+  // Updates the pointer and the held buttons from a mouse event.
+  void track_mouse(const SDL_Event& e);
+  EventStatus status() const;
+  void present();
+
+  std::unique_ptr<Sdl> sdl_;
+  bool dirty_ = true;
+  uint64_t last_present_ms_ = 0;
+  int pointer_x_ = 0;
+  int pointer_y_ = 0;
+  uint32_t buttons_held_ = 0;
+};
+
+}  // namespace trevosk

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The program in a real window, as a person would run it:
+#   window_e2e.sh BINARY
+# 1. With no display it says so in one line, suggests -t and exits with 2.
+# 2. Under a virtual X server, a game between two computer seats is shown to
+#    the end: the window read back holds a board whose squares agree with
+#    the scores of the result line; a key press then ends it with status 0.
+set -uo pipefail
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+
+bin=$1
+tmp=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# 1. No display.
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$bin" -p1 1 -p2 1 \
+  > "$tmp/out" 2> "$tmp/err" < /dev/null
+status=$?
+[[ $status == 2 ]] || fail "without a display: exit status $status, expected 2"
+[[ ! -s $tmp/out ]] || fail "without a display: something on standard output"
+[[ $(wc -l < "$tmp/err") == 1 ]] || fail "without a display: not one line: $(cat "$tmp/err")"
+grep -q -- '-t' "$tmp/err" || fail "without a display: no hint at -t: $(cat "$tmp/err")"
+echo "ok   no display: $(cat "$tmp/err")"
+
+# 2. A virtual X server on a free display number.
+start_xvfb || fail "Xvfb did not start"
+
+"$bin" -p1 3 -p2 3 > "$tmp/out" 2> "$tmp/err" < /dev/null &
+game_pid=$!
+for _ in $(seq 900); do
+  grep -q 'Finished\.$' "$tmp/out" && break
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+result=$(grep 'Finished\.$' "$tmp/out") || fail "no result line: $(tail -n 3 "$tmp/out") $(cat "$tmp/err")"
+[[ $result =~ ^Player1:\ *([0-9]+)\ \ v\.s\.\ Player2:\ *([0-9]+)\ \ Finished\.$ ]] ||
+  fail "result line: $result"
+score1=${BASH_REMATCH[1]}
+score2=${BASH_REMATCH[2]}
+kill -0 "$game_pid" 2>/dev/null || fail "the program did not wait for a key"
+
+window=$(xdotool search --sync --name '^Kalvon Trevosk$' | head -n 1)
+[[ -n $window ]] || fail "no window"
+sleep 0.3  # the final frame is shown before the wait; leave the server a moment
+import -window "$window" "$tmp/shot.png" || fail "could not read the window back"
+[[ $(identify -format '%wx%h' "$tmp/shot.png") == 500x500 ]] || fail "window is not 500x500"
+
+# The middle pixel of every board square (image rows count from the top).
+counts=$(convert "$tmp/shot.png" txt:- | awk -F'[ ,:]+' '
+  NR > 1 {
+    x = $1; y = $2
+    if (x >= 26 && x <= 260 && (x - 26) % 18 == 0 && y >= 131 && y <= 365 && (y - 131) % 18 == 0) {
+      for (i = 3; i <= NF; ++i) if ($i ~ /^#/) { n[substr($i, 1, 7)]++; break }
+    }
+  }
+  END { printf "%d %d %d", n["#FF00FF"], n["#FFFF00"], n["#323232"] }')
+read -r own1 own2 empty <<< "$counts"
+((own1 == score1 && own2 == score2 && own1 + own2 + empty == 196)) ||
+  fail "board shows $own1 / $own2 squares and $empty empty; result line says $score1 / $score2"
+echo "ok   final board: $own1 and $own2 squares, as in '$result'"
+
+# A mouse click does not end the wait; a key press does, with status 0.
+xdotool windowfocus --sync "$window"
+xdotool mousemove --window "$window" 100 100 click 1
+sleep 0.3
+kill -0 "$game_pid" 2>/dev/null || fail "a mouse click ended the final wait"
+xdotool key space
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "a key press did not end the program"
+wait "$game_pid"
+status=$?
+game_pid=""
+[[ $status == 0 ]] || fail "exit status $status after the key press"
+[[ $(tail -n 1 "$tmp/out") == "$result" ]] || fail "the result line is not the last line"
+moves=$(grep -c '^Player [12] plays \[....\]$' "$tmp/out")
+[[ $(($(wc -l < "$tmp/out") - 1)) == "$moves" ]] || fail "unexpected lines: $(grep -v 'plays' "$tmp/out")"
+[[ -z $(uniq -d "$tmp/out") ]] || fail "a move line written twice in a row"
+echo "ok   key press: exit status 0 after $moves moves"
+echo "3 passed, 0 failed"
