@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs every test: the whole suite in a
-# release build, then the unit tests and the input-abuse runs of the binary
-# in an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# release build, then the unit and window tests and the input-abuse runs of
+# the binary in an AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -13,5 +13,6 @@ bash scripts/build.sh build
 echo "== sanitizer build"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVOSK_SANITIZE=ON \
   -DTREVOSK_BENCH=OFF
-(cd build-asan && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|e2e-sanitize)$')
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
+(cd build-asan && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|gui|e2e-sanitize)$')
 echo "== all tests passed"
