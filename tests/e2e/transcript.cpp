@@ -134,8 +134,7 @@ class Replay {
   // The current line, consumed; `what` names it in the error at the end.
   const Line& next(const std::string& what) {
     if (pos_ >= lines_.size()) throw Mismatch{line_no(), "transcript ends; expected " + what};
-    const Line& l = lines_[pos_++];
-    return l;
+    return lines_[pos_++];
   }
 
   void expect(const std::string& expected, const std::string& what) {
