@@ -21,7 +21,9 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   // 1. The single random generator.
   Rng rng = seed ? Rng(*seed) : Rng::from_system();
   // 2-4. Settings from the command line, corrected.
-  const std::string name = args.empty() ? std::string("trevosk") : args[0];
+  // Without a program name (an empty vector, or an empty first word, which is
+  // what the kernel passes for an empty vector) the program names itself.
+  const std::string name = args.empty() || args[0].empty() ? std::string("trevosk") : args[0];
   const std::span<const std::string> words = args.empty() ? args : args.subspan(1);
   CommandLineResult cl = parse_command_line(name, words);
   if (!cl.run) {

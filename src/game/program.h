@@ -48,7 +48,7 @@ struct ProgramIo {
 };
 
 // Runs the program on its command line (args[0] is the program name as
-// invoked; it may be missing) and returns the exit status. The random
+// invoked; it may be missing or empty) and returns the exit status. The random
 // generator is seeded from the system unless a seed is given.
 int run_program(std::span<const std::string> args, ProgramIo io, const WindowFactory& open_window,
                 std::optional<uint64_t> seed = std::nullopt);

@@ -26,7 +26,7 @@ void expect_complete_game(const std::vector<std::string>& words) {
   }
 }
 
-// Both level tables (P1 and P2) at levels 1 to 5, with and without the
+// Both level tables (P1 and P2) at every level, with and without the
 // opening book; the name lists the arguments after -t.
 class ComputerGame : public ::testing::TestWithParam<std::vector<std::string>> {};
 
@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame,
                                            std::vector<std::string>{"-p1", "2", "-p2", "3"},
                                            std::vector<std::string>{"-n", "-p1", "3", "-p2", "5"},
                                            std::vector<std::string>{"-p1", "5", "-p2", "4"},
-                                           std::vector<std::string>{"-n", "-p1", "4", "-p2", "3"}),
+                                           std::vector<std::string>{"-n", "-p1", "4", "-p2", "3"},
+                                           std::vector<std::string>{"-p1", "6", "-p2", "7"},
+                                           std::vector<std::string>{"-n", "-p1", "8", "-p2", "6"},
+                                           std::vector<std::string>{"-p1", "7", "-p2", "8"}),
                          [](const auto& info) {
                            std::string name;
                            for (const std::string& w : info.param)
@@ -50,13 +53,12 @@ INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame,
                            return name;
                          });
 
-// Random assist at one level for both seats; level 8 with a narrow think
-// width (levels 6 and 7 force their own widths).
+// Random assist at one level for both seats.
 class RandomAssistGame : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomAssistGame, FinishesWithLegalMoves) {
   const std::string level = std::to_string(GetParam());
-  expect_complete_game({"-t", "-r", "-p1", level, "-p2", level, "-w", "2"});
+  expect_complete_game({"-t", "-r", "-p1", level, "-p2", level});
 }
 
 INSTANTIATE_TEST_SUITE_P(RandomAssist, RandomAssistGame, ::testing::Range(1, 9),
