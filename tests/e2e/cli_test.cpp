@@ -127,9 +127,10 @@ TEST(CommandLine, ErrorLinesNameTheProgramAsInvoked) {
   const RunResult r = run_process(trevosk_path(), {"./some dir/kt", "-x"}, "");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "./some dir/kt: unknown option `-x'.\n" + kUsageText);
+  // An empty name is no name: the program names itself.
   const RunResult w = run_process(trevosk_path(), {"", "-w", "q"}, "");
   EXPECT_EQ(w.status, 2);
-  EXPECT_EQ(w.err, ": wrong argument `q'; option `-w' expects an integer.\n" + kUsageText);
+  EXPECT_EQ(w.err, "trevosk: wrong argument `q'; option `-w' expects an integer.\n" + kUsageText);
 }
 
 TEST(BadArguments, EmptyWords) {
