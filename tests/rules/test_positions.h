@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,37 @@ inline std::vector<Position> random_positions(uint64_t seed, int games) {
       }
   }
   return out;
+}
+
+// The position with the mover's pieces cut down, in an order that varies
+// with the position, to a set with 1 to max_moves legal moves (or to the
+// piece with the fewest moves, when every piece has more); nullopt when the
+// mover has no move.
+inline std::optional<Position> with_few_moves(const Position& pos, size_t max_moves) {
+  std::array<size_t, kPieceCount> count{};
+  for (const Move& m : pos.moves) ++count[m.piece];
+  PiecesLeft kept = PiecesLeft::none();
+  size_t total = 0;
+  for (int k = 0; k < kPieceCount; ++k) {
+    const int piece = (pos.turn * 7 + pos.player * 3 + k) % kPieceCount;
+    if (count[piece] > 0 && total + count[piece] <= max_moves) {
+      kept.set(piece, true);
+      total += count[piece];
+    }
+  }
+  if (total == 0) {
+    int fewest = -1;
+    for (int piece = 0; piece < kPieceCount; ++piece)
+      if (count[piece] > 0 && (fewest < 0 || count[piece] < count[fewest])) fewest = piece;
+    if (fewest < 0) return std::nullopt;
+    kept.set(fewest, true);
+  }
+  Position small = pos;
+  small.left[pos.player] = kept;
+  small.moves.clear();
+  for (const Move& m : pos.moves)
+    if (kept[m.piece]) small.moves.push_back(m);
+  return small;
 }
 
 // A board from 14 rows of 14 characters: ' ' empty, 'o' player 1's square,

@@ -1,0 +1,184 @@
+#include "players/piece_set_eval.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <string>
+#include <vector>
+
+#include "../rules/test_positions.h"
+#include "players/selection.h"
+#include "rules/legal_moves.h"
+
+namespace trevosk {
+namespace {
+
+using fixtures::Position;
+
+bool occupied(const Board& b, int x, int y) {
+  const Cell c = b.square(x, y);
+  return c == Cell::Owned1 || c == Cell::Owned2;
+}
+
+bool next_to_own(const Board& b, int x, int y, int q) {
+  auto own = [&](int i, int j) {
+    return fixtures::on_board(i, j) && b.square(i, j) == owned_cell(q);
+  };
+  return own(x + 1, y) || own(x - 1, y) || own(x, y + 1) || own(x, y - 1);
+}
+
+struct Filled {
+  Board scratch;
+  PieceSetMap map{};
+};
+Filled fill(const Board& b, int q, int t, const PiecesLeft& left) {
+  Filled f{b};
+  fuun6_master(b, f.scratch, f.map, q, 0.1, t, left, calchave(left));
+  return f;
+}
+
+TEST(PieceSetEval, HaveMaskHasOneBitPerUnusedPiece) {
+  EXPECT_EQ(calchave(PiecesLeft()), (1u << 21) - 1);
+  EXPECT_EQ(calchave(PiecesLeft::none()), 0u);
+  for (uint32_t mask : {0x1u, 0x400u, 0x155555u, 0x0ABCDEu}) {
+    EXPECT_EQ(calchave(PiecesLeft::from_mask(mask)), mask);
+  }
+}
+
+// Maps filled before turn 6 on positions from random games. Catches a flood
+// mask that keeps the bit of the piece it started from or carries pieces
+// already placed, a blocked mark other than (1e-8, 0), and values on
+// occupied squares.
+TEST(PieceSetEval, MapsCarryTheFloodsPieceSets) {
+  const std::vector<Position> positions = fixtures::random_positions(515, 2);
+  int flooded = 0;
+  for (const Position& pos : positions) {
+    if (pos.turn > 5) continue;
+    for (int q = 1; q <= 2; ++q) {
+      SCOPED_TRACE("turn " + std::to_string(pos.turn) + " player " + std::to_string(q));
+      const uint32_t h = calchave(pos.left[q]);
+      const Filled f = fill(pos.field, q, pos.turn, pos.left[q]);
+      for (int x = 0; x < kBoardSize; ++x)
+        for (int y = 0; y < kBoardSize; ++y) {
+          const double w = f.map.weight[x][y];
+          const uint32_t m = f.map.have[x][y];
+          if (occupied(pos.field, x, y)) {
+            EXPECT_EQ(w, 0.0);
+            EXPECT_EQ(m, 0u);
+          } else if (next_to_own(pos.field, x, y, q)) {
+            EXPECT_TRUE(w == 0.0 || w == 1e-8) << w;
+            EXPECT_EQ(m, 0u);
+          } else if (w > 0.0) {
+            // The player's set less the one piece the wave placed.
+            EXPECT_EQ(m & ~h, 0u);
+            EXPECT_EQ(std::popcount(h ^ m), 1);
+            EXPECT_EQ(f.scratch.square(x, y), owned_cell(q));
+            ++flooded;
+          } else {
+            EXPECT_EQ(m, 0u);
+          }
+        }
+    }
+  }
+  EXPECT_GT(flooded, 500);
+}
+
+// The score from its parts, with the piece-set factors: catches a wrong
+// turn for either map, a wrong factor threshold, and rules applied out of
+// order or with their terms grouped.
+double score_from_parts(int g, const Board& b, int p, const PiecesLeft& left, int t,
+                        const PiecesLeft& opp) {
+  const Filled a = fill(b, p, t + 1, left);
+  const Filled o = fill(b, 3 - p, p == 1 ? t : t + 1, opp);
+  double v = ((3 * g) / 2 + 1) / 2;
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const double av = a.map.weight[x][y], bv = o.map.weight[x][y];
+      const double fa = a.map.have[x][y] > 1000 ? 3.0 : 1.0;
+      const double fb = o.map.have[x][y] > 1000 ? 3.0 : 1.0;
+      if (av == 0.0 && bv > 0.0)
+        v = v - 5.0 * bv;
+      else if (av > 0.0 && bv == 0.0)
+        v = v + 5.0 * av;
+      else if (av < 1e-7 && bv > 0.0)
+        v = v - 2.0 * bv * fb;
+      else if (av > 0.0 && bv < 1e-7)
+        v = v + 2.0 * av * fa;
+      else
+        v = v + av * fa - bv * fb;
+    }
+  return v;
+}
+
+// The evaluation over small positions of every turn: the legal list in
+// order, each value the score of the position the move leaves, and from
+// turn 6 (player 1) or turn 5 (player 2) on, when both maps stay empty,
+// the gain term alone. The players pick the first best, with noise only in
+// turns 1 to 3.
+TEST(PieceSetEval, EvaluationAndChoices) {
+  const std::vector<Position> positions = fixtures::random_positions(616, 2);
+  int gain_only = 0;
+  for (size_t i = 0; i < positions.size(); i += 3) {
+    const auto small = fixtures::with_few_moves(positions[i], 6);
+    if (!small) continue;
+    const Position& pos = *small;
+    const int p = pos.player, t = pos.turn;
+    SCOPED_TRACE("turn " + std::to_string(t) + " player " + std::to_string(p));
+    const EvalResult r = com_fuun6_eval(p, pos.own(), 0, pos.field, t, pos.opp());
+    ASSERT_EQ(r.moves, pos.moves);
+    ASSERT_EQ(r.values.size(), r.moves.size());
+    const bool both_empty = t + 1 >= 6 && t + p - 1 >= 6;
+    for (size_t k = 0; k < r.moves.size(); ++k) {
+      Board b = pos.field;
+      PiecesLeft left = pos.own();
+      int g = 0;
+      setpiece(r.moves[k], p, b, left, g);
+      EXPECT_EQ(r.values[k], com_fuun6(g, b, p, left, t, pos.opp()));
+      EXPECT_EQ(r.values[k], score_from_parts(g, b, p, left, t, pos.opp()));
+      if (both_empty) {
+        EXPECT_EQ(r.values[k], ((3 * g) / 2 + 1) / 2);
+      }
+      gain_only += both_empty;
+    }
+    Rng rng(4), same(4);
+    const PlayerContext ctx{&rng};
+    EXPECT_EQ(com_fuun6_play(ctx, p, pos.own(), 0, pos.field, t, pos.opp()),
+              find_max_of(r.moves, r.values));
+    EXPECT_EQ(com_fuun6r_play(ctx, p, pos.own(), 0, pos.field, t, pos.opp()),
+              find_max_of(r.moves, com_random_assist2(r.values, t, same)));
+    EXPECT_EQ(rng.index(1 << 30), same.index(1 << 30));
+  }
+  EXPECT_GT(gain_only, 10);
+}
+
+// From turn 6 on a fresh map has no piece bits, so the first wave's listing
+// is empty and the map stays (0.0, 0).
+TEST(PieceSetEval, NoWavesFromTurnSix) {
+  const std::vector<Position> positions = fixtures::random_positions(8, 1);
+  for (const Position& pos : positions) {
+    if (pos.turn < 6) continue;
+    const Filled f = fill(pos.field, pos.player, pos.turn, pos.own());
+    EXPECT_EQ(f.scratch, pos.field);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        EXPECT_EQ(f.map.weight[x][y], 0.0);
+        EXPECT_EQ(f.map.have[x][y], 0u);
+      }
+  }
+}
+
+// A starting weight that underflows to zero must not keep the waves going.
+TEST(PieceSetEval, WavesEndWhenTheWeightUnderflows) {
+  const std::vector<Position> positions = fixtures::random_positions(18, 1);
+  for (const Position& pos : {positions[2], positions[5], positions[8]}) {
+    Board scratch = pos.field;
+    PieceSetMap map{};
+    fuun6_master(pos.field, scratch, map, pos.player, 1e-320, pos.turn, pos.own(),
+                 calchave(pos.own()));
+    for (const auto& col : map.weight)
+      for (double w : col) EXPECT_TRUE(w == 1e-8 || w < 1e-318) << w;
+  }
+}
+
+}  // namespace
+}  // namespace trevosk
