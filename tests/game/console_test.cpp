@@ -171,10 +171,11 @@ struct Turn {
 // skipped or trimmed, and an end of input that does not stop the game.
 TEST(ConsoleEntry, PromptEchoAndPlacement) {
   Turn t;
-  // Bad lines first, each echoed and asked again: too short, a lone minus
-  // sign, a blank in the row, orientation 8, a carriage return as the
+  // Bad lines first, each echoed and asked again: empty, a lone minus sign,
+  // three characters, a blank in the row, orientation 8, a carriage return as the
   // fourth character, bytes above 127, off the start square.
-  EXPECT_EQ(t.play("\n-\n8 8a0\n55a8\n55a\r\n\xff\xff\xff\xff\nE1A0\n55a0 and more\n", 1, 1),
+  EXPECT_EQ(t.play("\n-\n55a\n8 8a0\n55a8\n55a\r\n\xff\xff\xff\xff\nE1A0\n55a0 and more\n", 1, 1),
+            "Input> 99 99 99 99\n"
             "Input> 99 99 99 99\n"
             "Input> 99 99 99 99\n"
             "Input> 7 -17 -9 10\n"

@@ -8,24 +8,13 @@
 
 #include "../rules/test_positions.h"
 #include "players/selection.h"
+#include "reach_model.h"
 #include "rules/legal_moves.h"
 
 namespace trevosk {
 namespace {
 
 using fixtures::Position;
-
-bool occupied(const Board& b, int x, int y) {
-  const Cell c = b.square(x, y);
-  return c == Cell::Owned1 || c == Cell::Owned2;
-}
-
-bool next_to_own(const Board& b, int x, int y, int q) {
-  auto own = [&](int i, int j) {
-    return fixtures::on_board(i, j) && b.square(i, j) == owned_cell(q);
-  };
-  return own(x + 1, y) || own(x - 1, y) || own(x, y + 1) || own(x, y - 1);
-}
 
 struct Filled {
   Board scratch;
@@ -45,12 +34,13 @@ TEST(PieceSetEval, HaveMaskHasOneBitPerUnusedPiece) {
   }
 }
 
-// Maps filled before turn 6 on positions from random games. Catches a flood
-// mask that keeps the bit of the piece it started from or carries pieces
-// already placed, a blocked mark other than (1e-8, 0), and values on
-// occupied squares.
-TEST(PieceSetEval, MapsCarryTheFloodsPieceSets) {
-  const std::vector<Position> positions = fixtures::random_positions(515, 2);
+// Both players' maps before turn 6 on positions from random games, against
+// the plain model: catches a flood mask that keeps the bit of the piece it
+// started from, waves from unfiltered placements, a blocked mark other than
+// (1e-8, 0), and equal weights replacing each other's masks. Every flooded
+// square's mask is the player's set less one piece.
+TEST(PieceSetEval, MapsMatchTheModel) {
+  const std::vector<Position> positions = fixtures::random_positions(515, 3);
   int flooded = 0;
   for (const Position& pos : positions) {
     if (pos.turn > 5) continue;
@@ -58,29 +48,23 @@ TEST(PieceSetEval, MapsCarryTheFloodsPieceSets) {
       SCOPED_TRACE("turn " + std::to_string(pos.turn) + " player " + std::to_string(q));
       const uint32_t h = calchave(pos.left[q]);
       const Filled f = fill(pos.field, q, pos.turn, pos.left[q]);
+      Board scratch = pos.field;
+      const model::Map expected =
+          model::master6(pos.field, scratch, q, 0.1, pos.turn, pos.left[q], h);
+      ASSERT_EQ(f.scratch, scratch);
       for (int x = 0; x < kBoardSize; ++x)
         for (int y = 0; y < kBoardSize; ++y) {
-          const double w = f.map.weight[x][y];
-          const uint32_t m = f.map.have[x][y];
-          if (occupied(pos.field, x, y)) {
-            EXPECT_EQ(w, 0.0);
-            EXPECT_EQ(m, 0u);
-          } else if (next_to_own(pos.field, x, y, q)) {
-            EXPECT_TRUE(w == 0.0 || w == 1e-8) << w;
-            EXPECT_EQ(m, 0u);
-          } else if (w > 0.0) {
-            // The player's set less the one piece the wave placed.
-            EXPECT_EQ(m & ~h, 0u);
-            EXPECT_EQ(std::popcount(h ^ m), 1);
-            EXPECT_EQ(f.scratch.square(x, y), owned_cell(q));
+          ASSERT_EQ(f.map.weight[x][y], expected.weight[x][y]) << x << "," << y;
+          ASSERT_EQ(f.map.have[x][y], expected.have[x][y]) << x << "," << y;
+          if (f.scratch.square(x, y) != pos.field.square(x, y)) {
+            EXPECT_EQ(std::popcount(h ^ f.map.have[x][y]), 1);
+            EXPECT_EQ(f.map.have[x][y] & ~h, 0u);
             ++flooded;
-          } else {
-            EXPECT_EQ(m, 0u);
           }
         }
     }
   }
-  EXPECT_GT(flooded, 500);
+  EXPECT_GT(flooded, 1000);
 }
 
 // The score from its parts, with the piece-set factors: catches a wrong
@@ -149,6 +133,23 @@ TEST(PieceSetEval, EvaluationAndChoices) {
     EXPECT_EQ(rng.index(1 << 30), same.index(1 << 30));
   }
   EXPECT_GT(gain_only, 10);
+}
+
+// Piece sets whose floods from their largest piece "k" carry 1016 or
+// exactly 1000, on both sides of the factor's threshold, for the mover and
+// for the opponent: catches a threshold other than "more than 1000".
+TEST(PieceSetEval, FactorThreshold) {
+  const std::vector<Position> positions = fixtures::random_positions(717, 1);
+  for (const Position& pos : positions) {
+    if (pos.turn > 4) continue;
+    for (uint32_t mover : {0x7F8u, 0x7E8u})
+      for (uint32_t opp : {0x7F8u, 0x7E8u}) {
+        const PiecesLeft l = PiecesLeft::from_mask(mover), o = PiecesLeft::from_mask(opp);
+        EXPECT_EQ(com_fuun6(3, pos.field, pos.player, l, pos.turn, o),
+                  score_from_parts(3, pos.field, pos.player, l, pos.turn, o))
+            << "turn " << pos.turn << " player " << pos.player;
+      }
+  }
 }
 
 // From turn 6 on a fresh map has no piece bits, so the first wave's listing

@@ -17,14 +17,20 @@ namespace {
 
 using fixtures::Position;
 
-// Catches an unstable sort or one in the wrong direction.
+// Catches an unstable sort or one in the wrong direction (on enough
+// candidates that a plain sort would reorder equal values).
 TEST(ThreeMove, SortTeIsStableLargestFirst) {
-  const double values[] = {1.0, 3.0, 2.0, 3.0, 1.0, 5.0, -2.0};
   std::vector<Candidate> c;
-  for (int i = 0; i < 7; ++i) c.push_back({make_move(i, 0, 0, 0), values[i]});
-  std::vector<int> order;
-  for (const Candidate& s : sort_te(c)) order.push_back(s.move.x);
-  EXPECT_EQ(order, (std::vector<int>{5, 1, 3, 2, 0, 4, 6}));
+  for (int i = 0; i < 200; ++i) c.push_back({make_move(i % 14, i / 14, 0, 0), (i * 7 % 5) - 2.5});
+  const std::vector<Candidate> sorted = sort_te(c);
+  ASSERT_EQ(sorted.size(), c.size());
+  auto index = [](const Candidate& x) { return x.move.y * 14 + x.move.x; };
+  for (size_t i = 1; i < sorted.size(); ++i) {
+    ASSERT_GE(sorted[i - 1].value, sorted[i].value);
+    if (sorted[i - 1].value == sorted[i].value) {
+      ASSERT_LT(index(sorted[i - 1]), index(sorted[i]));
+    }
+  }
 }
 
 // Evaluators standing in for the reach-map evaluation, cheap and with known

@@ -96,8 +96,8 @@ TEST(LegalMoves, FirstTurnOnTheEmptyBoard) {
 }
 
 // Checks one player's list in one position: every listed move legal and
-// unique in the right order, the list agreeing with isexist_legal and with
-// the buffer form. With brute_force, also every one of the 21 x 8 x 15 x 15
+// unique in the right order, the list agreeing with isexist_legal (also
+// for each piece alone) and with the buffer form. With brute_force, also every one of the 21 x 8 x 15 x 15
 // candidates (duplicate orientations and the margin column and row
 // included) against the rules written out, and every legal one covered.
 void check_list(const Position& pos, int q, const std::vector<Move>& list, bool brute_force) {
@@ -116,6 +116,15 @@ void check_list(const Position& pos, int q, const std::vector<Move>& list, bool 
       ASSERT_LT(walk_index(m), walk_index(list[i - 1]));
     }
     by_squares.push_back({square_key(m.x, m.y, m.piece, m.rot), m});
+  }
+  // The existence test piece by piece, so that every piece is at some time
+  // the only one that decides.
+  for (int piece = 0; piece < kPieceCount; ++piece) {
+    if (!left[piece]) continue;
+    const bool listed = std::any_of(list.begin(), list.end(),
+                                    [&](const Move& m) { return m.piece == piece; });
+    ASSERT_EQ(isexist_legal(q, PiecesLeft::only(piece), pos.field, pos.turn), listed)
+        << "piece " << piece;
   }
   // Equal squares only for "h": orientation 1 at (x + 1, y) repeats
   // orientation 0 at (x, y), and the list holds the first one first.
