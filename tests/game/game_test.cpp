@@ -145,6 +145,7 @@ TEST(GameLoop, NoPassTestBeforeTheFirstPlacement) {
   EXPECT_EQ(out.str(), "Player1: 0  v.s. Player2: 1  Finished.\n");
 }
 
+// Catches a result line without its two-character score fields.
 TEST(GameLoop, ResultLine) {
   EXPECT_EQ(result_line(7, 12), "Player1: 7  v.s. Player2:12  Finished.\n");
   EXPECT_EQ(result_line(0, 89), "Player1: 0  v.s. Player2:89  Finished.\n");

@@ -86,24 +86,6 @@ TEST(Program, TextGameBetweenComputers) {
       a.out.find("Turn-P1 / P1: 0 P2: 0 ( 1)\nPlayer 1 plays [66t0]\nPlayer 1 plays [66t0]\n"),
       std::string::npos);
   EXPECT_NE(a.out.find("Turn-P2 / P1:"), std::string::npos);
-  // Every move line comes twice in a row.
-  std::istringstream lines(a.out);
-  std::string line, previous;
-  int move_lines = 0;
-  bool pending = false;
-  while (std::getline(lines, line)) {
-    if (line.rfind("Player ", 0) == 0 && line.find(" plays [") != std::string::npos) {
-      ++move_lines;
-      if (pending) {
-        EXPECT_EQ(line, previous);
-      }
-      pending = !pending;
-    } else {
-      EXPECT_FALSE(pending) << "single move line before " << line;
-    }
-    previous = line;
-  }
-  EXPECT_GT(move_lines, 20);
   const size_t last = a.out.rfind("Turn-P2 / P1:");
   ASSERT_NE(last, std::string::npos);
   EXPECT_NE(a.out.find("(99)\nPlayer1:", last), std::string::npos);

@@ -26,6 +26,7 @@ Filled fill(const Board& b, int q, int t, const PiecesLeft& left) {
   return f;
 }
 
+// Catches a have mask with bits for used pieces or in the wrong places.
 TEST(PieceSetEval, HaveMaskHasOneBitPerUnusedPiece) {
   EXPECT_EQ(calchave(PiecesLeft()), (1u << 21) - 1);
   EXPECT_EQ(calchave(PiecesLeft::none()), 0u);
@@ -34,16 +35,16 @@ TEST(PieceSetEval, HaveMaskHasOneBitPerUnusedPiece) {
   }
 }
 
-// Both players' maps before turn 6 on positions from random games, against
-// the plain model: catches a flood mask that keeps the bit of the piece it
-// started from, waves from unfiltered placements, a blocked mark other than
-// (1e-8, 0), and equal weights replacing each other's masks. Every flooded
-// square's mask is the player's set less one piece.
+// Both players' maps on positions from random games, against the plain
+// model: catches a flood mask that keeps the bit of the piece it started
+// from, waves from unfiltered placements (from turn 6 a fresh map lists
+// nothing and stays empty), a blocked mark other than (1e-8, 0), and equal
+// weights replacing each other's masks. Every flooded square's mask is the
+// player's set less one piece.
 TEST(PieceSetEval, MapsMatchTheModel) {
   const std::vector<Position> positions = fixtures::random_positions(515, 3);
   int flooded = 0;
   for (const Position& pos : positions) {
-    if (pos.turn > 5) continue;
     for (int q = 1; q <= 2; ++q) {
       SCOPED_TRACE("turn " + std::to_string(pos.turn) + " player " + std::to_string(q));
       const uint32_t h = calchave(pos.left[q]);
@@ -148,22 +149,6 @@ TEST(PieceSetEval, FactorThreshold) {
         EXPECT_EQ(com_fuun6(3, pos.field, pos.player, l, pos.turn, o),
                   score_from_parts(3, pos.field, pos.player, l, pos.turn, o))
             << "turn " << pos.turn << " player " << pos.player;
-      }
-  }
-}
-
-// From turn 6 on a fresh map has no piece bits, so the first wave's listing
-// is empty and the map stays (0.0, 0).
-TEST(PieceSetEval, NoWavesFromTurnSix) {
-  const std::vector<Position> positions = fixtures::random_positions(8, 1);
-  for (const Position& pos : positions) {
-    if (pos.turn < 6) continue;
-    const Filled f = fill(pos.field, pos.player, pos.turn, pos.own());
-    EXPECT_EQ(f.scratch, pos.field);
-    for (int x = 0; x < kBoardSize; ++x)
-      for (int y = 0; y < kBoardSize; ++y) {
-        EXPECT_EQ(f.map.weight[x][y], 0.0);
-        EXPECT_EQ(f.map.have[x][y], 0u);
       }
   }
 }

@@ -42,24 +42,6 @@ TEST(RandomPlayers, TheOnlyLegalMove) {
   }
 }
 
-// Catches a random player that draws from outside the list or favours a part
-// of it.
-TEST(RandomPlayers, RandPlayDrawsEveryLegalMove) {
-  const std::vector<Position> positions = fixtures::random_positions(31, 1);
-  const Position pos = *fixtures::with_few_moves(positions[12], 12);
-  ASSERT_GE(pos.moves.size(), 8u);
-  Rng rng(8);
-  const PlayerContext ctx{&rng};
-  std::set<int> drawn;
-  for (int i = 0; i < 25 * static_cast<int>(pos.moves.size()); ++i) {
-    const Move m = com_rand_play(ctx, pos.player, pos.own(), 0, pos.field, pos.turn, pos.opp());
-    const auto it = std::find(pos.moves.begin(), pos.moves.end(), m);
-    ASSERT_NE(it, pos.moves.end());
-    drawn.insert(static_cast<int>(it - pos.moves.begin()));
-  }
-  EXPECT_EQ(drawn.size(), pos.moves.size());
-}
-
 // Player 2 deciding on turn 20: the opponent's reply would fall on turn 21,
 // so each candidate is worth its own squares and nothing is drawn. Catches
 // a wrong turn for the continuation or its cut-off, and a tie broken

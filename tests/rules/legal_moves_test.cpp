@@ -96,10 +96,11 @@ TEST(LegalMoves, FirstTurnOnTheEmptyBoard) {
 }
 
 // Checks one player's list in one position: every listed move legal and
-// unique in the right order, the list agreeing with isexist_legal (also
-// for each piece alone) and with the buffer form. With brute_force, also every one of the 21 x 8 x 15 x 15
-// candidates (duplicate orientations and the margin column and row
-// included) against the rules written out, and every legal one covered.
+// unique in the right order, the list agreeing with isexist_legal (also for
+// each piece alone) and with the buffer form. With brute_force, also every
+// one of the 21 x 8 x 15 x 15 candidates (duplicate orientations and the
+// margin column and row included) against the rules written out, and every
+// legal one covered.
 void check_list(const Position& pos, int q, const std::vector<Move>& list, bool brute_force) {
   const PiecesLeft& left = pos.left[q];
   ASSERT_EQ(isexist_legal(q, left, pos.field, pos.turn), !list.empty());
@@ -121,8 +122,8 @@ void check_list(const Position& pos, int q, const std::vector<Move>& list, bool 
   // the only one that decides.
   for (int piece = 0; piece < kPieceCount; ++piece) {
     if (!left[piece]) continue;
-    const bool listed = std::any_of(list.begin(), list.end(),
-                                    [&](const Move& m) { return m.piece == piece; });
+    const bool listed =
+        std::any_of(list.begin(), list.end(), [&](const Move& m) { return m.piece == piece; });
     ASSERT_EQ(isexist_legal(q, PiecesLeft::only(piece), pos.field, pos.turn), listed)
         << "piece " << piece;
   }
