@@ -35,8 +35,10 @@ void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& 
   for (;;) {
     // 1. The filtered placements on the scratch board. From turn 6 on a
     //    placement of piece P needs a map square carrying bit P near it.
-    const PlacementFinder finder(placement_masks(
-        side.own | map.flooded, side.occupied | map.flooded, side.starts & ~map.flooded, t));
+    const PlacementFinder finder(
+        placement_masks(side.own | map.flooded, side.occupied | map.flooded,
+                        side.starts & ~map.flooded, t),
+        left);
     Bitboard marked[kPieceCount];
     if (t >= 6)
       map.flooded.for_each([&](int i) {

@@ -124,7 +124,7 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
         side.own | map.flooded, side.occupied | map.flooded, side.starts & ~map.flooded, t);
     const Bitboard single = masks.allowed & masks.target;  // the single-square placements
     if (single.none()) return;
-    const PlacementFinder finder(masks);
+    const PlacementFinder finder(masks, left);
     Bitboard sources;
     double m = 1.0;
     if (params.mobility) {

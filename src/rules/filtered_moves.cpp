@@ -63,7 +63,7 @@ void f6_make_legal_list(int player, const PiecesLeft& left, const Board& field, 
         bits &= bits - 1;
       }
     }
-  const PlacementFinder finder(placement_masks(field, player, turn));
+  const PlacementFinder finder(placement_masks(field, player, turn), left);
   for (int piece = kPieceCount - 1; piece >= 0; --piece) {
     if (!left[piece] || marked[piece].none()) continue;
     const Bitboard near = probe_anchors(marked[piece]);

@@ -1,15 +1,17 @@
 #include "rules/legal_moves.h"
 
-#include <memory>
-
 #include "rules/placement.h"
 
 namespace trevosk {
 
-void make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
-                     MoveList& out) {
-  out.clear();
-  const PlacementFinder finder(placement_masks(field, player, turn));
+namespace {
+
+// Calls emit(move) for every legal move, in make_legal_list's order.
+template <class Emit>
+void for_each_legal(int player, const PiecesLeft& left, const Board& field, int turn, Emit&& emit) {
+  const PlacementMasks masks = placement_masks(field, player, turn);
+  if ((masks.allowed & masks.target).none()) return;
+  const PlacementFinder finder(masks, left);
   // Emitting pieces, orientations and squares from the highest down gives
   // the reverse of the walk order directly.
   for (int piece = kPieceCount - 1; piece >= 0; --piece) {
@@ -18,21 +20,31 @@ void make_legal_list(int player, const PiecesLeft& left, const Board& field, int
     for (int rot = kOrientations - 1; rot >= 0; --rot) {
       if (!(used >> rot & 1)) continue;
       finder.anchors(piece, rot).for_each_descending([&](int i) {
-        out.push_back(make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot));
+        emit(make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot));
       });
     }
   }
 }
 
+}  // namespace
+
+void make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
+                     MoveList& out) {
+  out.clear();
+  for_each_legal(player, left, field, turn, [&](const Move& m) { out.push_back(m); });
+}
+
 std::vector<Move> make_legal_list(int player, const PiecesLeft& left, const Board& field,
                                   int turn) {
-  auto list = std::make_unique<MoveList>();
-  make_legal_list(player, left, field, turn, *list);
-  return std::vector<Move>(list->begin(), list->end());
+  std::vector<Move> moves;
+  for_each_legal(player, left, field, turn, [&](const Move& m) { moves.push_back(m); });
+  return moves;
 }
 
 LegalSet::LegalSet(int player, const PiecesLeft& left, const Board& field, int turn) {
-  const PlacementFinder finder(placement_masks(field, player, turn));
+  const PlacementMasks masks = placement_masks(field, player, turn);
+  if ((masks.allowed & masks.target).none()) return;
+  const PlacementFinder finder(masks, left);
   for (int piece = 0; piece < kPieceCount; ++piece) {
     if (!left[piece]) continue;
     const uint8_t used = used_orientations(piece);
@@ -67,7 +79,7 @@ Move LegalSet::operator[](int k) const {
 bool isexist_legal(int player, const PiecesLeft& left, const Board& field, int turn) {
   const PlacementMasks masks = placement_masks(field, player, turn);
   if ((masks.allowed & masks.target).none() || left.empty()) return false;
-  const PlacementFinder finder(masks);
+  const PlacementFinder finder(masks, left);
   for (int piece = 0; piece < kPieceCount; ++piece) {
     if (!left[piece]) continue;
     const uint8_t used = used_orientations(piece);

@@ -12,11 +12,13 @@ constexpr int kOrientations = 8;  // orientations per piece, 0..7
 // A placement (x, y, piece, rot): board column x and row y (0..13, column 0
 // at the left, row 0 at the top) of the piece's reference square (row 2,
 // column 2 of its 5 x 5 picture), piece index 0..20 and orientation 0..7.
+// A plain aggregate, so that move lists cost nothing to create; Move{} is
+// (0, 0, 0, 0).
 struct Move {
-  int8_t x = 0;
-  int8_t y = 0;
-  int8_t piece = 0;
-  int8_t rot = 0;
+  int8_t x;
+  int8_t y;
+  int8_t piece;
+  int8_t rot;
 
   friend constexpr bool operator==(const Move&, const Move&) = default;
 };

@@ -11,6 +11,9 @@ struct OffsetTable {
   std::array<std::array<std::array<int8_t, 5>, kOrientations>, kPieceCount> index;
   std::array<int, kPieceCount> count;
   std::array<uint8_t, kPieceCount> used;
+  // Per piece, bit r * 5 + c set when a used orientation has a square at
+  // picture (r, c).
+  std::array<uint32_t, kPieceCount> offsets_used;
 };
 
 const OffsetTable& offsets() {
@@ -22,8 +25,10 @@ const OffsetTable& offsets() {
       for (int r = 0; r < kOrientations; ++r) {
         if (!t.rot_dup[p][r]) o.used[p] |= uint8_t(1u << r);
         const auto& cells = t.cell_list[p][r];
-        for (int k = 0; k < cells.size; ++k)
+        for (int k = 0; k < cells.size; ++k) {
           o.index[p][r][k] = static_cast<int8_t>(cells[k].row * 5 + cells[k].col);
+          if (!t.rot_dup[p][r]) o.offsets_used[p] |= uint32_t{1} << o.index[p][r][k];
+        }
       }
     }
     return o;
@@ -47,11 +52,17 @@ PlacementMasks placement_masks(const Board& field, int player, int turn) {
   return placement_masks(field.owned(player), field.occupied(), field.starts(player), turn);
 }
 
-PlacementFinder::PlacementFinder(const PlacementMasks& masks) {
+PlacementFinder::PlacementFinder(const PlacementMasks& masks, const PiecesLeft& pieces) {
   // Bit a of fit_[r * 5 + c] tells whether the square at picture (r, c) of a
-  // placement anchored at a is allowed; likewise hit_ for the target.
+  // placement anchored at a is allowed; likewise hit_ for the target. Late
+  // in the game few pieces remain and few offsets are needed.
+  const OffsetTable& o = offsets();
+  uint32_t needed = 0;
+  for (int p = 0; p < kPieceCount; ++p)
+    if (pieces[p]) needed |= o.offsets_used[p];
   for (int r = 0; r < 5; ++r)
     for (int c = 0; c < 5; ++c) {
+      if (!(needed >> (r * 5 + c) & 1)) continue;
       const int shift = -((r - 2) * 16 + (c - 2));
       fit_[r * 5 + c] = masks.allowed.shifted(shift);
       hit_[r * 5 + c] = masks.target.shifted(shift);

@@ -13,6 +13,7 @@
 
 #include "rules/bitboard.h"
 #include "rules/board.h"
+#include "rules/pieces_left.h"
 
 namespace trevosk {
 
@@ -28,10 +29,12 @@ PlacementMasks placement_masks(const Bitboard& own, const Bitboard& occupied,
 PlacementMasks placement_masks(const Board& field, int player, int turn);
 
 // Answers, per orientation, the set of reference squares of its legal
-// placements. Holds the two masks shifted by each of the 25 picture offsets.
+// placements. Holds the two masks shifted by each of the 25 picture offsets
+// that the orientations of the given pieces use; only those pieces may be
+// asked about.
 class PlacementFinder {
  public:
-  explicit PlacementFinder(const PlacementMasks& masks);
+  explicit PlacementFinder(const PlacementMasks& masks, const PiecesLeft& pieces = PiecesLeft());
 
   Bitboard anchors(int piece, int rot) const;
 
