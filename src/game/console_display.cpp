@@ -9,12 +9,17 @@ namespace trevosk {
 
 char chr(Cell c) {
   switch (c) {
-    case Cell::Empty: return ' ';
-    case Cell::Outside: return '*';
+    case Cell::Empty:
+      return ' ';
+    case Cell::Outside:
+      return '*';
     case Cell::Start1:
-    case Cell::Start2: return '.';
-    case Cell::Owned1: return 'o';
-    case Cell::Owned2: return 'x';
+    case Cell::Start2:
+      return '.';
+    case Cell::Owned1:
+      return 'o';
+    case Cell::Owned2:
+      return 'x';
   }
   return '?';
 }

@@ -46,10 +46,9 @@ void ConsoleEntry::play(GameState& game, int player, int turn) {
       out_ << "Player " << player << " passes [----]" << std::endl;
       return;
     }
-    const bool in_range = x >= 0 && x <= 13 && y >= 0 && y <= 13 && piece >= 0 && piece <= 20 &&
-                          rot >= 0 && rot <= 7;
-    if (in_range && left[piece] &&
-        iscanset(x, y, player, piece, rot, game.field, effective_turn) &&
+    const bool in_range =
+        x >= 0 && x <= 13 && y >= 0 && y <= 13 && piece >= 0 && piece <= 20 && rot >= 0 && rot <= 7;
+    if (in_range && left[piece] && iscanset(x, y, player, piece, rot, game.field, effective_turn) &&
         islegal(x, y, player, piece, rot, game.field)) {
       setpiece(x, y, player, piece, rot, game.field, left, game.score[player], &log_);
       game.first_move[player] = false;

@@ -22,8 +22,7 @@ bool read_line(std::istream& in, std::string& line, size_t keep);
 
 class ConsoleEntry : public HumanMover {
  public:
-  ConsoleEntry(std::istream& in, std::ostream& out, MoveLog& log)
-      : in_(in), out_(out), log_(log) {}
+  ConsoleEntry(std::istream& in, std::ostream& out, MoveLog& log) : in_(in), out_(out), log_(log) {}
   // play_user_txt: one turn, treated as a first move while the player's
   // first-move flag is set. Throws FatalError at the end of input.
   void play(GameState& game, int player, int turn) override;

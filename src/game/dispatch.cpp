@@ -9,16 +9,15 @@ namespace trevosk {
 
 namespace {
 
-constexpr LevelTable kP1 = {com_rand_play,  com_monte_play,  com_fuun3_play,  com_fuun4_play,
+// The strategies of levels 1 to 8, left to right, without and with random assist.
+constexpr LevelTable kP1 = {com_rand_play,   com_monte_play, com_fuun3_play,  com_fuun4_play,
                             com_fuun4s_play, com_fuun5_play, com_fuun5s_play, com_fuun5s_play};
-constexpr LevelTable kP2 = {com_rand_play,  com_monte_play, com_fuun6_play, com_fuun3_play,
+constexpr LevelTable kP2 = {com_rand_play,  com_monte_play,  com_fuun6_play, com_fuun3_play,
                             com_fuun4_play, com_fuun5s_play, com_fuun5_play, com_fuun5_play};
-constexpr LevelTable kP1R = {com_rand_play,    com_monte_play,  com_fuun3_play,
-                             com_fuun4r_play,  com_fuun4sr_play, com_fuun5r_play,
-                             com_fuun5sr_play, com_fuun5sr_play};
-constexpr LevelTable kP2R = {com_rand_play,   com_monte_play,   com_fuun3_play,
-                             com_fuun6r_play, com_fuun4r_play,  com_fuun5sr_play,
-                             com_fuun5r_play, com_fuun5r_play};
+constexpr LevelTable kP1R = {com_rand_play,    com_monte_play,  com_fuun3_play,   com_fuun4r_play,
+                             com_fuun4sr_play, com_fuun5r_play, com_fuun5sr_play, com_fuun5sr_play};
+constexpr LevelTable kP2R = {com_rand_play,   com_monte_play,   com_fuun3_play,  com_fuun6r_play,
+                             com_fuun4r_play, com_fuun5sr_play, com_fuun5r_play, com_fuun5r_play};
 
 constexpr Move kJoseki = make_move(5, 5, 19, 0);  // 66t0
 

@@ -23,11 +23,11 @@ struct Settings {
 };
 
 struct CommandLineResult {
-  bool run = true;       // false: end the program now with status, out, err
+  bool run = true;  // false: end the program now with status, out, err
   int status = 0;
-  std::string out;       // for standard output
-  std::string err;       // for standard error
-  Settings settings;     // as parsed, before corrections
+  std::string out;    // for standard output
+  std::string err;    // for standard error
+  Settings settings;  // as parsed, before corrections
 };
 
 // Parses the words after the program name; program_name goes into the
