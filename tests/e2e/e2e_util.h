@@ -27,6 +27,7 @@ inline constexpr std::string_view kUsage =
 
 inline constexpr std::string_view kBanner = "Kalvon Trevosk 1.0 r.temmo\n";
 inline constexpr std::string_view kFatal = "Fatal error: exception ";
+inline const std::vector<std::string> kTwoHumans = {"-t", "-p1", "human", "-p2", "human"};
 
 // Runs the program with argv[0] "trevosk" and the given words after it.
 RunResult run_trevosk(const std::vector<std::string>& words, std::string_view input = "");
