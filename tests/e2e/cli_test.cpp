@@ -63,7 +63,7 @@ TEST(CommandLine, BannerUsageAndParserErrors) {
   });
 }
 
-TEST(BadArguments, EndInASpecifiedOutcome) {
+TEST(BadArguments, EachEndsAsExpected) {
   const std::string x(100'000, 'x'), nines(100'000, '9'), ones(100'000, '1');
   Words many, many_bogus;
   for (int i = 0; i < 200; ++i)
