@@ -1,5 +1,5 @@
 // Shared helpers of the end-to-end tests: running the built program as a
-// user would (named "trevosk") and checking what a game wrote.
+// user would and checking what a game wrote.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,11 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "run_process.h"
-
 namespace trevosk::e2e {
 
-// The usage text, as "-help" writes it and parser errors follow it with.
 inline constexpr std::string_view kUsage =
     "Usage:\n"
     "  -v : Version info.\n"
@@ -24,27 +21,34 @@ inline constexpr std::string_view kUsage =
     "  -w  2-99 : Think width (not recommended).\n"
     "  -help  Display this list of options\n"
     "  --help  Display this list of options\n";
-
 inline constexpr std::string_view kBanner = "Kalvon Trevosk 1.0 r.temmo\n";
 inline constexpr std::string_view kFatal = "Fatal error: exception ";
+inline const std::vector<std::string> kTwoHumans = {"-t", "-p1", "human", "-p2", "human"};
 
-// Runs the program with argv[0] "trevosk" and the given words after it.
+struct RunResult {
+  std::string out, err;
+  int status = -1;  // exit status when the child exited
+  int signal = 0;   // the signal that ended the child, 0 if it exited
+};
+
+// Runs the program with exactly the words of argv (argv[0] included; an
+// empty argv gives it no words at all), input on standard input, and env
+// as its whole environment (this process's when null).
+RunResult run_process(const std::vector<std::string>& argv, std::string_view input,
+                      const std::vector<std::string>* env = nullptr);
+
+// Runs the program named "trevosk" with the given words after it.
 RunResult run_trevosk(const std::vector<std::string>& words, std::string_view input = "");
 
-// The program's path, for runs with an argv of one's own.
-const std::string& trevosk_path();
-
-// The result of a run that ended with a fatal error: status 2, standard
-// error the one fatal-error line.
+// Status 2 and standard error the one fatal-error line.
 ::testing::AssertionResult fatal_error(const RunResult& r);
 
-// The standard output of a text-mode game, replayed by the transcript
-// checker; `finished` asks for a game played to the result line, otherwise
-// for one that ended at a prompt when the input ran out.
+// A text-mode game's standard output, replayed by the transcript checker:
+// played to the result line when `finished`, otherwise ended at an
+// unanswered prompt.
 ::testing::AssertionResult consistent_game(const std::string& out, bool finished = true);
 
-// The lines of out that are not part of a display: prompts with their echo,
-// move lines and pass lines, in order. An unanswered last prompt is kept.
+// The prompt lines with their echo, move lines and pass lines of out, in order.
 std::vector<std::string> entry_and_move_lines(const std::string& out);
 
 }  // namespace trevosk::e2e

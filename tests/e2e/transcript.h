@@ -1,15 +1,12 @@
 // Transcript checker: replays the standard output of a text-mode game with
-// the rules core and reports the first line that does not follow from the
-// game so far.
-//
-// It follows the game loop half-turn by half-turn: the display before each
-// half-turn must show the replayed board, trays, scores, turn and player;
-// every logged move (written twice) must be legal for its player at that
-// point; a forced pass line must appear exactly when a player who has placed
-// has no legal move; a human seat's echo lines must be followed by what the
-// echoed entry implies (a voluntary pass, the move played, or a new prompt).
-// The transcript either ends with the final display and the result line, or
-// at a prompt that got no answer because the input ended.
+// the rules core, half-turn by half-turn as the game loop runs, and reports
+// the first line that does not follow from the game so far. Every logged
+// move must be legal for its player; a pass line must appear exactly when a
+// player who has placed has no legal move; the displays' board, trays and
+// status line and the result line must show the replayed position; a human
+// seat's echoed entry must be followed by what it implies (a pass, the move
+// played, or a new prompt). The transcript ends with the result line, or at
+// a prompt left unanswered because the input ended.
 #pragma once
 
 #include <string>

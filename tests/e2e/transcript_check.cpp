@@ -1,48 +1,31 @@
-// transcript_check: checks text-mode game transcripts (a game's standard
-// output) by replaying them with the rules core.
-//
-//   transcript_check FILE...    ("-" reads standard input)
-//
-// Exit status 0 when every transcript is consistent, 1 when one is not (the
-// first wrong line is named on standard error), 2 when a file cannot be read.
+// transcript_check FILE...: checks text-mode game transcripts (a game's
+// standard output) by replaying them with the rules core. Exit status 0 when
+// every file is consistent, 1 when one is not (its first wrong line is named
+// on standard error), 2 when a file cannot be read.
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
-#include <string>
 
 #include "transcript.h"
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::cerr << "usage: transcript_check FILE...\n";
-    return 2;
-  }
-  int status = 0;
+  int status = argc < 2 ? 2 : 0;
   for (int i = 1; i < argc; ++i) {
-    const std::string name = argv[i];
-    std::string text;
-    if (name == "-") {
-      text.assign(std::istreambuf_iterator<char>(std::cin), {});
-    } else {
-      std::ifstream file(name, std::ios::binary);
-      if (!file) {
-        std::cerr << name << ": cannot be read\n";
-        return 2;
-      }
-      std::ostringstream s;
-      s << file.rdbuf();
-      text = s.str();
+    std::ifstream file(argv[i], std::ios::binary);
+    std::ostringstream text;
+    if (!file) {
+      std::cerr << argv[i] << ": cannot be read\n";
+      return 2;
     }
-    const trevosk::e2e::TranscriptReport r = trevosk::e2e::check_transcript(text);
+    text << file.rdbuf();
+    const trevosk::e2e::TranscriptReport r = trevosk::e2e::check_transcript(text.str());
     if (!r.ok) {
-      std::cerr << name << ":" << r.line << ": " << r.message << "\n";
+      std::cerr << argv[i] << ":" << r.line << ": " << r.message << "\n";
       status = 1;
-      continue;
+    } else {
+      std::cout << argv[i] << ": consistent, " << r.moves << " moves"
+                << (r.finished ? ", game finished\n" : ", ends at an unanswered prompt\n");
     }
-    std::cout << name << ": consistent, " << r.moves << " moves, "
-              << (r.finished ? "game finished" : "ends at a prompt that the input left unanswered")
-              << "\n";
   }
   return status;
 }

@@ -28,13 +28,11 @@ constexpr int slot_y(int p, int i) { return tray_bottom(p) + 108 - 36 * (i / 7) 
 class WindowTest : public ::testing::Test {
  protected:
   void motion(int x, int y) { w.post({InputEvent::Kind::Motion, x, y}); }
-  void release(int x, int y) { w.post({InputEvent::Kind::Release, x, y}); }
   // A press and its release.
   void click(int x, int y) {
     w.post({InputEvent::Kind::Press, x, y});
-    release(x, y);
+    w.post({InputEvent::Kind::Release, x, y});
   }
-  void press(int x, int y) { w.post({InputEvent::Kind::Press, x, y}); }
   void key() { w.post({InputEvent::Kind::Key, 0, 0, 'q'}); }
 
   // Every pixel of the frame, row by row from the bottom.

@@ -30,16 +30,16 @@ class MouseEntryTest : public WindowTest {
   }
   using WindowTest::click;
   void click(std::pair<int, int> at) { click(at.first, at.second); }
-  // Runs one turn that must end with the program's end (a key or a close).
+  // Runs one turn that must end the program (by a key or a close) and
+  // change nothing.
   void expect_program_end(int player, int turn) {
+    const GameState before = game;
     try {
       play_user(w, game, player, turn, log);
       ADD_FAILURE() << "the turn ended without ending the program";
     } catch (const EndProgram& e) {
       EXPECT_EQ(e.status, 0);
     }
-  }
-  void expect_state(const GameState& before) {
     EXPECT_EQ(game.field, before.field);
     EXPECT_EQ(game.pieces_left[1], before.pieces_left[1]);
     EXPECT_EQ(game.pieces_left[2], before.pieces_left[2]);
@@ -77,24 +77,13 @@ TEST_F(MouseEntryTest, EachControlChangesTheOrientationAndADropPlaces) {
           << a << "," << b;
 }
 
-TEST_F(MouseEntryTest, DraggingWithTheButtonHeldPlacesAtTheFirstFittingCell) {
-  click(slot_x(0), slot_y(1, 0));  // the monomino
-  press(cell_x(1), cell_y(4));
-  for (int c = 2; c <= 6; ++c) motion(cell_x(c), cell_y(4));
-  play_user(w, game, 1, 1, log);
-  ASSERT_EQ(log.moves.size(), 1u);
-  EXPECT_EQ(log.moves[0].second, make_move(4, 4, 0, 0));
-}
-
 TEST_F(MouseEntryTest, KeyOrCloseEndsTheProgramAndChangesNothing) {
-  const GameState before = game;
   click(slot_x(5), slot_y(1, 5));
   key();
   click(cell_x(4), cell_y(4));  // never reached
   expect_program_end(1, 1);
   w.post({InputEvent::Kind::Close});
   expect_program_end(1, 1);
-  expect_state(before);
 }
 
 TEST_F(MouseEntryTest, InputOutsideEveryRegionOrOnUsedPiecesChangesNothing) {
@@ -102,7 +91,6 @@ TEST_F(MouseEntryTest, InputOutsideEveryRegionOrOnUsedPiecesChangesNothing) {
   setpiece(make_move(9, 9, 2, 0), 2, game.field, game.pieces_left[2], score);
   game.score[2] = score;
   redraw();
-  const GameState before = game;
   // Player 2 with nothing selected: presses on the board, the controls,
   // player 1's tray, its own used piece, the margins and beyond the window.
   for (auto [x, y] : {std::pair{cell_x(9), cell_y(8)},
@@ -126,7 +114,6 @@ TEST_F(MouseEntryTest, InputOutsideEveryRegionOrOnUsedPiecesChangesNothing) {
   click(cell_x(10), cell_y(7));
   key();
   expect_program_end(2, 2);
-  expect_state(before);
 
   // A tray press that maps to no slot (below the tray rows) selects nothing.
   UserTurn turn(w, game, 2, 2, log);
@@ -138,7 +125,6 @@ TEST_F(MouseEntryTest, InputOutsideEveryRegionOrOnUsedPiecesChangesNothing) {
 
 TEST_F(MouseEntryTest, RapidMotionLeavesTheBoardAsItWas) {
   const std::vector<Color> before = snapshot();
-  const GameState state = game;
   click(slot_x(16), slot_y(1, 16));
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> coord(-60, 560);
@@ -146,7 +132,6 @@ TEST_F(MouseEntryTest, RapidMotionLeavesTheBoardAsItWas) {
   click(cell_x(11), cell_y(11));  // refused: the dragged picture is erased
   key();
   expect_program_end(1, 1);
-  expect_state(state);
   // Everything but the control panel's piece is back as it was.
   const std::vector<Color> after = snapshot();
   for (int y = 0; y < 500; ++y) {
@@ -182,13 +167,6 @@ TEST_F(MouseEntryTest, AnotherPieceKeepsThePlaceAndTheOrientation) {
         EXPECT_NE(at, player_color[0]) << a << "," << b;
     }
   }
-  // Turning four times or mirroring twice gives the orientation back.
-  for (int i = 0; i < 4; ++i) turn.get_ctrl(kTurnLeft.first - ctrl_x0, kTurnLeft.second - ctrl_y0);
-  EXPECT_EQ(turn.sel_rot(), 2);
-  for (int i = 0; i < 2; ++i)
-    turn.get_ctrl(kMirrorTopBottom.first - ctrl_x0, kMirrorTopBottom.second - ctrl_y0);
-  EXPECT_EQ(turn.sel_rot(), 2);
-
   // The control panel loses every square of the piece it showed before,
   // also those of the picture's first column.
   const int first_column_x = 362 + 8, middle_row_y = 163 - 36 + 8;
