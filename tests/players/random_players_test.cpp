@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "../rules/test_positions.h"
@@ -41,22 +43,16 @@ TEST(MonteCarlo, PlayerTwoOnTurnTwentyScoresTheCandidateAlone) {
 // is the fallback when no value beats it) and a reply on turn 20 not
 // counted.
 TEST(MonteCarlo, FallbackAndTheLastReply) {
-  const Board b = fixtures::board_from({
-      "     ooooooooo",  //
-      "oo ooxoooooooo",  //
-      "ooxooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooooo",  //
-      "oooooooooooxoo",  //
-      "oooooooooooo  ",  //
-      "oooooooooox   ",  //
-  });
+  // Player 1 owns every square but these free ones and player 2's four.
+  const std::set<std::pair<int, int>> free = {{0, 0},   {1, 0},   {2, 0},   {3, 0},
+                                              {4, 0},   {2, 1},   {12, 12}, {13, 12},
+                                              {11, 13}, {12, 13}, {13, 13}};
+  const std::set<std::pair<int, int>> other = {{5, 1}, {2, 2}, {11, 11}, {10, 13}};
+  Board b;
+  for (int y = 0; y < kBoardSize; ++y)
+    for (int x = 0; x < kBoardSize; ++x)
+      if (!free.count({x, y}))
+        b.set_square(x, y, other.count({x, y}) ? Cell::Owned2 : Cell::Owned1);
   const PiecesLeft mono = PiecesLeft::only(0);
   const Move corner = make_move(12, 13, 0, 0), top = make_move(2, 0, 0, 0);
   ASSERT_EQ(make_legal_list(1, mono, b, 20), (std::vector<Move>{corner, top}));

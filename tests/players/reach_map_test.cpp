@@ -49,13 +49,16 @@ TEST(ReachMap, GainTablesAndTermByTermRounding) {
 }
 
 // Every variant's maps for both players on positions from random games:
-// catches an occupied square given a value, and a free square next to the
-// player's own given a flood weight instead of the blocked mark.
-TEST(ReachMap, OccupiedAndBlockedSquares) {
+// catches an occupied square given a value, a free square next to the
+// player's own given a flood weight instead of the blocked mark, and waves
+// that do not end when the starting weight underflows to zero.
+TEST(ReachMap, OccupiedBlockedAndTinyWeights) {
   int marked = 0;
   for (const fixtures::Position& pos : fixtures::random_positions(4242, 1))
     for (int v = 0; v < 4; ++v)
       for (int q = 1; q <= 2; ++q) {
+        for (const auto& column : map_of(v, pos.field, q, 1e-320, pos.turn, pos.left[q]))
+          for (double w : column) EXPECT_TRUE(w == kBlockedMark[v] || w < 1e-318) << kNames[v];
         const ReachMap m = map_of(v, pos.field, q, 0.1, pos.turn, pos.left[q]);
         const Bitboard next_to_own = pos.field.owned(q).edge_neighbours();
         for (int x = 0; x < kBoardSize; ++x)
@@ -93,16 +96,6 @@ TEST(ReachMap, TurnOneOpponentMapFloodsFromTheStartSquareAlone) {
         EXPECT_EQ(m[x][y], expected) << kNames[v] << " at " << x << "," << y;
       }
   }
-}
-
-// With a starting weight that underflows to zero after a few steps the
-// waves must still come to an end.
-TEST(ReachMap, WavesEndWithATinyWeight) {
-  const std::vector<fixtures::Position> positions = fixtures::random_positions(17, 1);
-  for (const fixtures::Position& pos : {positions[2], positions[9], positions[16]})
-    for (int v = 0; v < 4; ++v)
-      for (const auto& column : map_of(v, pos.field, pos.player, 1e-320, pos.turn, pos.own()))
-        for (double m : column) EXPECT_TRUE(m == kBlockedMark[v] || m < 1e-318) << kNames[v];
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "rules/legal_moves.h"
-#include "test_positions.h"
 
 namespace trevosk {
 namespace {
@@ -20,22 +21,11 @@ bool legal(int x, int y, int player, int piece, const Board& b, int turn) {
 // required, an occupied square taken, and a placement reaching off the
 // board through the margin.
 TEST(Placement, EdgeCases) {
-  const Board b = fixtures::board_from({
-      "              ",  //
-      "              ",  //
-      "              ",  //
-      "              ",  //
-      "    o         ",  // (4,4)
-      "      x       ",  // (6,5)
-      "    o         ",  // (4,6)
-      "              ",  //
-      "        o     ",  // (8,8)
-      "              ",  //
-      "              ",  //
-      "              ",  //
-      "              ",  //
-      "              ",  //
-  });
+  // Player 1 owns (4,4), (4,6) and (8,8), player 2 owns (6,5).
+  Board b;
+  for (auto [x, y] : {std::pair{4, 4}, std::pair{4, 6}, std::pair{8, 8}})
+    b.set_square(x, y, Cell::Owned1);
+  b.set_square(6, 5, Cell::Owned2);
   const Board empty;
   struct Case {
     int x, y, player, piece, turn;
@@ -46,12 +36,12 @@ TEST(Placement, EdgeCases) {
       {4, 4, 1, kA, 1, empty, true},  {4, 3, 1, kB, 1, empty, true},   // covers (4,4) from above
       {4, 2, 1, kB, 1, empty, false}, {5, 4, 1, kA, 1, empty, false},  // misses the start
       {9, 9, 1, kA, 1, empty, false}, {9, 9, 2, kA, 1, empty, true},   // the other's start
-      {4, 4, 1, kA, 2, empty, false},                                   // start only on turn 1
-      {5, 5, 1, kA, 2, b, true},      // corners of (4,4), (4,6); edge of the opponent's (6,5)
-      {5, 5, 1, kB, 2, b, false},     // (5,6) touches own (4,6) along an edge
-      {6, 6, 2, kA, 2, b, false},     // below its own (6,5)
-      {7, 6, 2, kA, 2, b, true},      {9, 9, 1, kA, 3, b, true},  // the other's start is free
-      {2, 10, 1, kA, 2, b, false},    // no corner contact
+      {4, 4, 1, kA, 2, empty, false},                                  // start only on turn 1
+      {5, 5, 1, kA, 2, b, true},   // corners of (4,4), (4,6); edge of the opponent's (6,5)
+      {5, 5, 1, kB, 2, b, false},  // (5,6) touches own (4,6) along an edge
+      {6, 6, 2, kA, 2, b, false},  // below its own (6,5)
+      {7, 6, 2, kA, 2, b, true},      {9, 9, 1, kA, 3, b, true},   // the other's start is free
+      {2, 10, 1, kA, 2, b, false},                                 // no corner contact
       {6, 5, 1, kA, 2, b, false},     {4, 4, 2, kA, 2, b, false},  // occupied
       {0, 2, 1, kJ, 1, empty, true},  {0, 1, 1, kJ, 1, empty, false},
       {5, 11, 1, kJ, 1, empty, true}, {5, 12, 1, kJ, 1, empty, false},
@@ -63,7 +53,8 @@ TEST(Placement, EdgeCases) {
     EXPECT_EQ(got, c.ok) << c.x << "," << c.y << " player " << c.player << " piece " << c.piece
                          << " turn " << c.turn;
   }
-  for (auto [x, y] : {std::pair{14, 5}, std::pair{5, 14}}) EXPECT_FALSE(islegal(x, y, 1, kA, 0, empty));
+  for (auto [x, y] : {std::pair{14, 5}, std::pair{5, 14}})
+    EXPECT_FALSE(islegal(x, y, 1, kA, 0, empty));
 
   // A start square covered by the opponent leaves no first move at all.
   Board taken;

@@ -24,10 +24,10 @@ TEST(LegalMoves, FirstTurnOnTheEmptyBoard) {
   const Board b;
   const std::vector<Move> l1 = make_legal_list(1, PiecesLeft(), b, 1);
   ASSERT_EQ(l1.size(), 418u);
-  EXPECT_EQ(std::vector<Move>(l1.begin(), l1.begin() + 5),
-            (std::vector<Move>{make_move(4, 5, 20, 0), make_move(5, 4, 20, 0),
-                               make_move(4, 4, 20, 0), make_move(3, 4, 20, 0),
-                               make_move(4, 3, 20, 0)}));
+  EXPECT_EQ(
+      std::vector<Move>(l1.begin(), l1.begin() + 5),
+      (std::vector<Move>{make_move(4, 5, 20, 0), make_move(5, 4, 20, 0), make_move(4, 4, 20, 0),
+                         make_move(3, 4, 20, 0), make_move(4, 3, 20, 0)}));
   EXPECT_EQ(l1.back(), make_move(4, 4, 0, 0));
   const std::vector<Move> l2 = make_legal_list(2, PiecesLeft(), b, 1);
   ASSERT_EQ(l2.size(), 418u);
@@ -37,8 +37,10 @@ TEST(LegalMoves, FirstTurnOnTheEmptyBoard) {
   std::set<std::tuple<int, int, int>> h;
   for (const Move& m : l1)
     if (m.piece == kH) h.insert({m.x, m.y, m.rot});
-  EXPECT_EQ(h, (std::set<std::tuple<int, int, int>>{{3, 3, 0}, {4, 3, 0}, {3, 4, 0}, {4, 4, 0},
-                                                    {4, 3, 1}, {5, 3, 1}, {4, 4, 1}, {5, 4, 1}}));
+  EXPECT_EQ(
+      h,
+      (std::set<std::tuple<int, int, int>>{
+          {3, 3, 0}, {4, 3, 0}, {3, 4, 0}, {4, 4, 0}, {4, 3, 1}, {5, 3, 1}, {4, 4, 1}, {5, 4, 1}}));
 }
 
 // The piece and the board squares a move covers, read from its picture,
@@ -48,7 +50,8 @@ uint64_t covered(const Move& m) {
   const Picture& pic = piece_tables().piece_pic[m.piece][m.rot];
   for (int r = 0; r < 5; ++r)
     for (int c = 0; c < 5; ++c)
-      if (pic[r][c] == '*') key = key << 8 | static_cast<uint64_t>((m.y + r - 2) * 16 + m.x + c - 2);
+      if (pic[r][c] == '*')
+        key = key << 8 | static_cast<uint64_t>((m.y + r - 2) * 16 + m.x + c - 2);
   return key;
 }
 
@@ -85,8 +88,10 @@ TEST(LegalMoves, PropertiesOnRandomGames) {
     }
 }
 
-// Catches a filter applied before turn 6 or skipped from turn 6 on.
-TEST(FilteredMoves, TheLegalListUntilTurnFiveNothingUnmarkedAfter) {
+// Catches a filter applied before turn 6 or skipped from turn 6 on, and a
+// probe pattern that looks at the own column, at another piece's bit, or
+// beyond three squares.
+TEST(FilteredMoves, LegalListUntilTurnFiveThenTheProbePattern) {
   Rng rng(7);
   auto out = std::make_unique<MoveList>();
   for (const Position& pos : fixtures::random_positions(99, 12)) {
@@ -94,35 +99,27 @@ TEST(FilteredMoves, TheLegalListUntilTurnFiveNothingUnmarkedAfter) {
     for (int k = 0; k < 20; ++k) h[rng.index(14)][rng.index(14)] = rng.index(1 << 21);
     f6_make_legal_list(pos.player, pos.own(), pos.field, pos.turn, pos.turn <= 5 ? h : HaveMasks{},
                        *out);
-    const std::vector<Move> got(out->begin(), out->end());
-    if (pos.turn <= 5)
-      ASSERT_EQ(got, pos.moves) << "turn " << pos.turn;
-    else
-      ASSERT_TRUE(got.empty()) << "turn " << pos.turn;
+    ASSERT_EQ(std::vector<Move>(out->begin(), out->end()),
+              pos.turn <= 5 ? pos.moves : std::vector<Move>{})
+        << "turn " << pos.turn;
   }
-}
-
-// The probe pattern on the one placement of the monomino at (7, 7): catches
-// a probe of the own column, of another piece's bit, or beyond three
-// squares.
-TEST(FilteredMoves, ProbePattern) {
+  // The monomino's one placement (7, 7) on turn 6.
   Board b;
   b.set_square(6, 6, Cell::Owned1);
   for (auto [x, y] : {std::pair{5, 5}, std::pair{7, 5}, std::pair{5, 7}})
     b.set_square(x, y, Cell::Owned2);
-  const PiecesLeft left = PiecesLeft::only(0);
-  ASSERT_EQ(make_legal_list(1, left, b, 6), std::vector<Move>{make_move(7, 7, 0, 0)});
-  auto out = std::make_unique<MoveList>();
+  ASSERT_EQ(make_legal_list(1, PiecesLeft::only(0), b, 6),
+            std::vector<Move>{make_move(7, 7, 0, 0)});
   auto kept = [&](std::initializer_list<std::tuple<int, int, uint32_t>> marks) {
     HaveMasks h{};
     for (auto [x, y, m] : marks) h[x][y] = m;
-    f6_make_legal_list(1, left, b, 6, h, *out);
+    f6_make_legal_list(1, PiecesLeft::only(0), b, 6, h, *out);
     return out->size();
   };
   EXPECT_EQ(kept({{10, 4, 1}}), 1);  // (x + 3, y - 3)
   EXPECT_EQ(kept({{4, 10, 1}}), 1);  // (x - 3, y + 3)
   EXPECT_EQ(kept({{10, 4, 2}}), 0);
-  EXPECT_EQ(kept({{7, 4, 1}, {7, 6, 1}, {7, 10, 1}}), 0);  // the own column
+  EXPECT_EQ(kept({{7, 4, 1}, {7, 6, 1}, {7, 10, 1}}), 0);   // the own column
   EXPECT_EQ(kept({{11, 7, 1}, {7, 11, 1}, {4, 3, 1}}), 0);  // just outside
 }
 

@@ -1,11 +1,10 @@
 // Positions for the property tests: games of random legal moves from the
-// start, and boards drawn as text.
+// start.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "players/rng.h"
@@ -53,38 +52,15 @@ inline std::vector<Position> random_positions(uint64_t seed, int games) {
   return out;
 }
 
-// The position with the mover's pieces cut down to a set with at most
-// max_moves legal moves (at least one piece kept); nullopt when the mover
-// has no move.
-inline std::optional<Position> with_few_moves(const Position& pos, size_t max_moves) {
+// The position with the mover left one piece, that of its middle legal
+// move, to keep evaluations short; nullopt when the mover has no move.
+inline std::optional<Position> with_one_piece(const Position& pos) {
   if (pos.moves.empty()) return std::nullopt;
-  std::array<size_t, kPieceCount> count{};
-  for (const Move& m : pos.moves) ++count[m.piece];
-  PiecesLeft kept = PiecesLeft::none();
-  size_t total = 0;
-  for (int k = 0; k < kPieceCount; ++k) {
-    const int piece = (pos.turn * 7 + pos.player * 3 + k) % kPieceCount;
-    if (count[piece] > 0 && (total == 0 || total + count[piece] <= max_moves)) {
-      kept.set(piece, true);
-      total += count[piece];
-    }
-  }
   Position small = pos;
-  small.left[pos.player] = kept;
-  small.moves.clear();
-  for (const Move& m : pos.moves)
-    if (kept[m.piece]) small.moves.push_back(m);
+  const int piece = pos.moves[pos.moves.size() / 2].piece;
+  small.left[pos.player] = PiecesLeft::only(piece);
+  std::erase_if(small.moves, [&](const Move& m) { return m.piece != piece; });
   return small;
-}
-
-// A board from 14 rows of 14 characters: 'o' player 1's square, 'x' player
-// 2's, anything else left as it is.
-inline Board board_from(const std::array<std::string, kBoardSize>& rows) {
-  Board b;
-  for (int y = 0; y < kBoardSize; ++y)
-    for (int x = 0; x < kBoardSize; ++x)
-      if (rows[y][x] != ' ') b.set_square(x, y, rows[y][x] == 'o' ? Cell::Owned1 : Cell::Owned2);
-  return b;
 }
 
 }  // namespace trevosk::fixtures
