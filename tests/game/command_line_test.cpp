@@ -21,17 +21,10 @@ Settings run_with(const Words& words) {
   return r.settings;
 }
 
-// Catches a wrong default, a correction applied in the wrong order or to
-// the wrong player, a level that forgets to force its width, a seat made a
-// computer again by a later number, stray words not ignored, and an
-// argument beginning with "-" not taken as the argument.
+// Catches wrong defaults or corrections, and option words read in the wrong order.
 TEST(CommandLine, SettingsAfterCorrection) {
-  struct Case {
-    Words words;
-    bool com1;
-    int level1, level2, width1, width2;
-  };
-  const Case cases[] = {
+  // Words; player 1 a computer; levels; widths.
+  const std::tuple<Words, bool, int, int, int, int> cases[] = {
       {{}, true, 8, 8, 10, 10},
       {{"-p1", "0"}, true, 8, 8, 10, 10},
       {{"-p1", "9"}, true, 8, 8, 10, 10},
@@ -47,12 +40,12 @@ TEST(CommandLine, SettingsAfterCorrection) {
       {{"-p1", "3", "-p1", "human"}, false, 3, 8, 10, 10},
       {{"stray", "8", "", "human", "-p2", "5"}, true, 8, 5, 10, 10},
   };
-  for (const Case& c : cases) {
-    const Settings s = run_with(c.words);
+  for (const auto& [words, com1, level1, level2, width1, width2] : cases) {
+    const Settings s = run_with(words);
     EXPECT_EQ(std::tuple(s.is_com[1], s.is_com[2], s.level[1], s.level[2], s.think_width[1],
                          s.think_width[2]),
-              std::tuple(c.com1, true, c.level1, c.level2, c.width1, c.width2))
-        << ::testing::PrintToString(c.words);
+              std::tuple(com1, true, level1, level2, width1, width2))
+        << ::testing::PrintToString(words);
   }
   const Settings d = run_with({});
   EXPECT_FALSE(d.text_mode || d.random_assist || !d.use_joseki);
@@ -61,9 +54,7 @@ TEST(CommandLine, SettingsAfterCorrection) {
   EXPECT_FALSE(run_with({"-p2", "human"}).is_com[2]);
 }
 
-// Catches an option argument beginning with "-" read as an option, a wrong
-// message or status, and a bad seat word treated as a parser error rather
-// than a fatal one.
+// Catches an argument beginning with "-" read as an option, or a wrong error or status.
 TEST(CommandLine, Failures) {
   const CommandLineResult w = parse({"-w", "-t"});
   EXPECT_FALSE(w.run);
@@ -81,8 +72,7 @@ TEST(CommandLine, Failures) {
   }
 }
 
-// The integer spellings the options accept: an optional sign and decimal
-// digits that fit an int, nothing else.
+// Catches an integer spelling accepted beyond an optional sign and digits that fit an int.
 TEST(CommandLine, IntegerSpellings) {
   const std::pair<const char*, int> good[] = {{"0", 0},
                                               {"-0", 0},

@@ -45,11 +45,9 @@ struct Recorder : Display, HumanMover, MoveLog {
   }
 };
 
-// Two human seats; player 1 may use pieces a, b and c, player 2 only a.
-// Catches a redraw missing or out of order, a pass line not repeated every
-// turn while blocked, half-turns not skipped once both are blocked, and a
-// wrong final redraw or result line.
+// Catches redraws or passes missing or out of order, and a wrong final redraw or result.
 TEST(GameLoop, PassesUntilBothAreBlocked) {
+  // Two human seats; player 1 may use pieces a, b and c, player 2 only a.
   GameState g;
   g.pieces_left[1] = PiecesLeft::from_mask(0b111);
   g.pieces_left[2] = PiecesLeft::only(0);
@@ -69,8 +67,7 @@ TEST(GameLoop, PassesUntilBothAreBlocked) {
   EXPECT_EQ(result_line(7, 12), "Player1: 7  v.s. Player2:12  Finished.\n");
 }
 
-// Catches a strategy in the wrong table cell or a level read from the
-// wrong player.
+// Catches a strategy in the wrong table cell, or a level read from the wrong player.
 TEST(Dispatch, LevelTables) {
   const LevelTable tables[2][2] = {
       {{com_rand_play, com_monte_play, com_fuun3_play, com_fuun4_play, com_fuun4s_play,
@@ -91,8 +88,7 @@ TEST(Dispatch, LevelTables) {
     }
 }
 
-// Catches the book move 66t0 missing for player 1 at some level, played
-// with -n, or played by player 2 (whose level-1 strategy draws at random).
+// Catches 66t0 missing for player 1 at some level, played with -n, or played by player 2.
 TEST(Dispatch, OpeningBook) {
   const std::vector<Move> joseki = {make_move(5, 5, 19, 0)};
   auto played = [](const Settings& s, int player) {

@@ -43,8 +43,7 @@ Outcome run(std::vector<std::string> args, uint64_t seed, const WindowFactory& w
   return {status, out.str(), err.str()};
 }
 
-// Catches a text game that does not replay from its seed, opens a window,
-// or misses its book move or result line.
+// Catches a text game not replaying from its seed, or missing its book move or result.
 TEST(Program, SeededTextGameReplays) {
   const Outcome a = run({"-t", "-p1", "1", "-p2", "1"}, 42);
   EXPECT_EQ(a.status, 0);
@@ -56,9 +55,7 @@ TEST(Program, SeededTextGameReplays) {
   EXPECT_NE(run({"-t", "-p1", "1", "-p2", "1"}, 43).out, a.out);
 }
 
-// Catches a window game that logs a move twice or not through the window,
-// draws before the background, writes more than the result line, or does
-// not end with the status a key press asks for.
+// Catches window moves logged twice or elsewhere, stray output, or a wrong key-press status.
 TEST(Program, WindowGame) {
   std::vector<std::string> calls;
   auto factory = [&](int, int, std::ostream&) -> std::unique_ptr<Frontend> {

@@ -40,10 +40,9 @@ double score_from_parts(int g, const Board& b, int p, const PiecesLeft& left, in
   return v;
 }
 
-// Piece sets whose floods from their largest piece "k" carry mask 1016 or
-// exactly 1000, for the mover and for the opponent: catches a factor
-// threshold other than "more than 1000".
+// Catches a piece-set factor threshold other than "more than 1000".
 TEST(PieceSetEval, FactorThreshold) {
+  // Sets 0x7F8 and 0x7E8: floods from their largest piece, "k", carry 1016 and exactly 1000.
   for (const Position& pos : fixtures::random_positions(717, 1)) {
     if (pos.turn > 4) continue;
     for (uint32_t mover : {0x7F8u, 0x7E8u})
@@ -56,11 +55,9 @@ TEST(PieceSetEval, FactorThreshold) {
   }
 }
 
-// From turn 6 a fresh map lists nothing: once the mover's map (turn t + 1)
-// and the opponent's (turn t for player 1's, t + 1 for player 2's) are both
-// from turn 6 on, the score is the gain term alone. Catches maps filled
-// from the wrong turn.
+// Catches maps filled from the wrong turn: from turn 6 on both are empty, the score the gain.
 TEST(PieceSetEval, GainOnlyOnceBothMapsAreEmpty) {
+  // The mover's map is from turn t + 1, the opponent's from t (player 1's) or t + 1.
   int gain_only = 0, before = 0;
   for (const Position& pos : fixtures::random_positions(616, 2)) {
     const int p = pos.player, first = p == 1 ? 6 : 5;

@@ -15,10 +15,9 @@ namespace {
 
 constexpr int kH = 7, kJ = 9;  // square tetromino, straight pentomino
 
-// Player 2 deciding on turn 20: the opponent's reply would fall on turn 21,
-// so each candidate is worth its own squares and nothing is drawn. Catches
-// a continuation past the cut-off and a tie broken against the list order.
+// Catches a continuation past turn 20, or a tie broken against the list order.
 TEST(MonteCarlo, PlayerTwoOnTurnTwentyScoresTheCandidateAlone) {
+  // Player 2's candidates on turn 20 get no reply: each is worth its squares, nothing drawn.
   int checked = 0;
   for (fixtures::Position pos : fixtures::random_positions(77, 3)) {
     if (pos.player != 2 || pos.turn == 1) continue;
@@ -37,12 +36,9 @@ TEST(MonteCarlo, PlayerTwoOnTurnTwentyScoresTheCandidateAlone) {
   EXPECT_GT(checked, 20);
 }
 
-// Player 1 on turn 20 with only the monomino: on (12, 13) it leaves the
-// opponent only the straight pentomino on row 0, on (2, 0) only the square
-// in the bottom right corner. Catches a floor other than -1 (the first move
-// is the fallback when no value beats it) and a reply on turn 20 not
-// counted.
+// Catches a floor other than -1 (the first move falls back) and a turn-20 reply not counted.
 TEST(MonteCarlo, FallbackAndTheLastReply) {
+  // Player 1's monomino on (12, 13) leaves the opponent only "j" on row 0, on (2, 0) only "h".
   // Player 1 owns every square but these free ones and player 2's four.
   const std::set<std::pair<int, int>> free = {{0, 0},   {1, 0},   {2, 0},   {3, 0},
                                               {4, 0},   {2, 1},   {12, 12}, {13, 12},

@@ -29,14 +29,11 @@ ReachMap map_of(int v, const Board& b, int q, double w, int t, const PiecesLeft&
   return m;
 }
 
-bool occupied(const Board& b, int x, int y) {
-  return b.square(x, y) == Cell::Owned1 || b.square(x, y) == Cell::Owned2;
-}
+bool occupied(const Board& b, int x, int y) { return b.occupied().test(Bitboard::index(x, y)); }
 
-// Catches a wrong constant in the gain tables, and rule terms grouped
-// before they are added: acc, a and b are chosen so that adding the terms
-// one by one rounds differently from adding their difference.
+// Catches a wrong gain constant, or rule terms grouped before they are added.
 TEST(ReachMap, GainTablesAndTermByTermRounding) {
+  // Adding a rule's terms one by one rounds differently from adding their difference.
   const int gain[3][5] = {{1, 2, 5, 8, 13}, {1, 2, 2, 3, 4}, {2, 4, 5, 7, 9}};
   for (int v = 0; v < 3; ++v)
     for (int g = 1; g <= 5; ++g) EXPECT_EQ(fuun_gain(kVariants[v], g), gain[v][g - 1]) << v << g;
@@ -48,10 +45,7 @@ TEST(ReachMap, GainTablesAndTermByTermRounding) {
   EXPECT_EQ(fuun_cell(FuunVariant::Fuun4s, acc, a, b), (acc + a) - 2.0 * b);
 }
 
-// Every variant's maps for both players on positions from random games:
-// catches an occupied square given a value, a free square next to the
-// player's own given a flood weight instead of the blocked mark, and waves
-// that do not end when the starting weight underflows to zero.
+// Catches values on occupied squares, weights next to own squares, endless tiny waves.
 TEST(ReachMap, OccupiedBlockedAndTinyWeights) {
   int marked = 0;
   for (const fixtures::Position& pos : fixtures::random_positions(4242, 1))
@@ -75,11 +69,9 @@ TEST(ReachMap, OccupiedBlockedAndTinyWeights) {
   EXPECT_GT(marked, 100);
 }
 
-// Player 1 has opened with 66t0; player 2's waves on turn 1 may only start
-// from its start square and flood every free square with the start weight
-// decayed once per step. Catches waves from other squares, a wrong decay,
-// and (for fuun4s) a mobility factor from the wrong list.
+// Catches turn-1 waves not from the start square alone, a wrong decay or mobility factor.
 TEST(ReachMap, TurnOneOpponentMapFloodsFromTheStartSquareAlone) {
+  // After 66t0 player 2's one wave floods from (9, 9), decayed once per step.
   Board b;
   PiecesLeft left1;
   int score = 0;

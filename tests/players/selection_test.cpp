@@ -16,8 +16,7 @@ int chosen(const std::vector<double>& values, double floor = -9999.0) {
   return find_max(c, c.front().move, floor).x;
 }
 
-// Catches a later equal value replacing the best, a floor that is not
-// strict, or a fallback not returned when nothing beats the floor.
+// Catches a later equal value winning, a non-strict floor, or the fallback not returned.
 TEST(FindMax, EarliestOfTheGreatestAboveTheFloor) {
   EXPECT_EQ(chosen({1.0, 3.0, 3.0, 2.0}), 1);
   EXPECT_EQ(chosen({-9999.0, -9999.0, -1e5}), 0);
@@ -29,8 +28,7 @@ TEST(FindMax, EarliestOfTheGreatestAboveTheFloor) {
   EXPECT_EQ(find_max_of(moves, {-1e5, -9999.0}), moves[0]);
 }
 
-// Catches noise outside [0, 0.7 / turn), drawn in another order or number
-// than one per value, and noise or draws from turn 4 on.
+// Catches noise outside [0, 0.7 / turn), draws out of order, or noise from turn 4 on.
 TEST(RandomAssist, BoundedNoiseOnlyInTheFirstThreeTurns) {
   const std::vector<double> values = {0.0, 1.5, -3.25, 1e-8, 100.0, 0.0, 2.0};
   for (int turn = 1; turn <= 5; ++turn) {

@@ -14,11 +14,9 @@
 namespace trevosk {
 namespace {
 
-// Catches a strategy that returns an illegal move or leaves a trace of its
-// trial placements on the board, the pieces-left arrays or the score. To
-// keep the evaluations short the mover's pieces are cut down and the
-// opponent keeps only its three smallest pieces.
+// Catches an illegal move, or a trial placement left on the board, pieces or score.
 TEST(Strategies, LegalMoveAndArgumentsUntouched) {
+  // Cut down for speed: the mover keeps one piece, the opponent its three smallest.
   const ComPlayer strategies[] = {
       com_rand_play,   com_monte_play,   com_fuun3_play,  com_fuun4_play,  com_fuun4r_play,
       com_fuun4s_play, com_fuun4sr_play, com_fuun6_play,  com_fuun6r_play, com_fuun5_play,

@@ -31,41 +31,31 @@ EvalResult fake_eval(int player, const PiecesLeft& left, int, const Board& field
 }
 constexpr Evaluator answer_peaked = fake_eval<true>, reply_by_size = fake_eval<false>;
 
-// One five-square candidate for either player on turn 1 (player 2 after
-// player 1's 66t0), answered by a five-square reply: catches a wrong
-// constant for a blocked opponent or mover, a reply weight other than
-// 3 - p, and an answer that is not the best.
+// Catches wrong blocked-side constants, a reply weight other than 3 - p, or a worse answer.
 TEST(ThreeMove, ReadingOneCandidate) {
+  // A five-square candidate on turn 1 for either player, then a five-square reply.
   const Move joseki = make_move(5, 5, 19, 0);
   Board after;
   PiecesLeft left1;
   int s = 0;
   setpiece(joseki, 1, after, left1, s);
-  struct Case {
-    int p;
-    Board field;
-    PiecesLeft opp;
-    Move m;
-  };
-  for (const Case& c :
-       {Case{1, Board(), PiecesLeft(), joseki}, Case{2, after, left1, make_move(9, 10, 20, 0)}}) {
-    SCOPED_TRACE("player " + std::to_string(c.p));
-    const int w = 3 - c.p;
-    auto read = [&](const PiecesLeft& left, const PiecesLeft& opp) {
-      return play_sakiyomi(c.m, c.p, left, c.field, 1, opp, answer_peaked, reply_by_size);
+  auto check = [](int p, const Board& field, const PiecesLeft& opp, const Move& m) {
+    SCOPED_TRACE("player " + std::to_string(p));
+    const int w = 3 - p;
+    auto read = [&](const PiecesLeft& left, const PiecesLeft& opp_left) {
+      return play_sakiyomi(m, p, left, field, 1, opp_left, answer_peaked, reply_by_size);
     };
     EXPECT_EQ(read(PiecesLeft(), PiecesLeft::none()), 10.0 * 5 + 10);
-    EXPECT_EQ(read(PiecesLeft(), c.opp), 5 - w * 5 + 10 + 100.0);
+    EXPECT_EQ(read(PiecesLeft(), opp), 5 - w * 5 + 10 + 100.0);
     answers_read = 0;
-    EXPECT_EQ(read(PiecesLeft::only(c.m.piece), c.opp), 5 - w * 5 + 10 - 99.0);
+    EXPECT_EQ(read(PiecesLeft::only(m.piece), opp), 5 - w * 5 + 10 - 99.0);
     EXPECT_EQ(answers_read, 0);
-  }
+  };
+  check(1, Board(), PiecesLeft(), joseki);
+  check(2, after, left1, make_move(9, 10, 20, 0));
 }
 
-// The reading over a whole position: catches reading the wrong candidates
-// or the wrong number, the width taken from the other player, the read
-// ones not in reverse reading order ahead of the rest, and unread ones not
-// keeping their one-move values and sorted order.
+// Catches the wrong candidates or width read, or a wrong order or value of the results.
 TEST(ThreeMove, SanteEvalReadsTheBestByWidth) {
   const std::vector<fixtures::Position> positions = fixtures::random_positions(23, 1);
   size_t unread = 0;

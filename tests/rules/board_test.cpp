@@ -15,11 +15,7 @@ bool legal(int x, int y, int player, int piece, const Board& b, int turn) {
   return iscanset(x, y, player, piece, 0, b, turn) && islegal(x, y, player, piece, 0, b);
 }
 
-// Catches a first piece that need not cover the own start square (or may
-// cover the other's), a start square that still counts after turn 1, own
-// edge contact allowed, opponent contact refused, corner contact not
-// required, an occupied square taken, and a placement reaching off the
-// board through the margin.
+// Catches a wrong first-move, corner-only, own-edge, opponent-contact or off-board rule.
 TEST(Placement, EdgeCases) {
   // Player 1 owns (4,4), (4,6) and (8,8), player 2 owns (6,5).
   Board b;

@@ -12,11 +12,7 @@ std::vector<Cell2> as_vector(const CellList<N>& l) {
   return std::vector<Cell2>(l.begin(), l.end());
 }
 
-// The stated figures of the tables: catches a mistyped drawing, a corner or
-// side list built from the wrong cells or in the wrong order, an
-// orientation that does not turn about the reference square, and a
-// duplicate orientation enumerated (moves listed twice) or a distinct one
-// skipped (moves missing).
+// Catches mistyped drawings, wrong corner/side lists, and doubled or missing orientations.
 TEST(PieceTables, StatedFigures) {
   // Squares, corner cells and side cells of orientation 0.
   const int sizes[kPieceCount][3] = {
