@@ -67,6 +67,28 @@ TEST(GameLoop, PassesUntilBothAreBlocked) {
   EXPECT_EQ(result_line(7, 12), "Player1: 7  v.s. Player2:12  Finished.\n");
 }
 
+// Catches a pass test before a player's first placement: a human seat that
+// keeps passing is asked every turn, even when its start square is taken.
+TEST(GameLoop, NoPassTestBeforeTheFirstPlacement) {
+  struct Passer : HumanMover {
+    int asked[3] = {0, 0, 0};
+    void play(GameState&, int player, int) override { ++asked[player]; }
+  } passer;
+  Recorder display;
+  GameState g;
+  g.field.set_square(9, 9, Cell::Owned1);  // player 2 has no legal first move
+  ASSERT_FALSE(isexist_legal(2, g.pieces_left[2], g.field, 1));
+  Settings humans;
+  humans.is_com = {false, false, false};
+  Rng rng(1);
+  std::ostringstream out;
+  run_game(humans, PlayerContext{&rng}, g, GameIo{display, passer, display, out});
+  EXPECT_EQ(passer.asked[1], 22);
+  EXPECT_EQ(passer.asked[2], 22);
+  EXPECT_EQ(g.pass_bits, 0);
+  EXPECT_EQ(display.calls.find("pass"), std::string::npos);
+}
+
 // Catches a strategy in the wrong table cell, or a level read from the wrong player.
 TEST(Dispatch, LevelTables) {
   const LevelTable tables[2][2] = {
