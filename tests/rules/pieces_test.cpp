@@ -44,5 +44,25 @@ TEST(PieceTables, StatedFigures) {
             (std::vector<Cell2>{{4, 3}, {3, 4}, {3, 3}, {3, 2}, {2, 3}}));
 }
 
+// Catches a wrong turn or mirror: each orientation is orientation 0 turned
+// (2, 4, 6: a quarter, half, three quarters clockwise) and mirrored (odd).
+TEST(PieceTables, OrientationsAreTurnsAndMirrors) {
+  const PieceTables& t = piece_tables();
+  for (int p = 0; p < kPieceCount; ++p) {
+    const auto& pic = t.piece_pic[p];
+    for (int i = 0; i < 5; ++i)
+      for (int j = 0; j < 5; ++j) {
+        const char c = pic[0][i][j];
+        EXPECT_EQ(pic[2][j][4 - i], c);
+        EXPECT_EQ(pic[4][4 - i][4 - j], c);
+        EXPECT_EQ(pic[6][4 - j][i], c);
+        for (int r = 1; r < kOrientations; r += 2) EXPECT_EQ(pic[r][i][j], pic[r - 1][i][4 - j]);
+      }
+  }
+  // Orientations 2 and 3 of "b" are the two horizontal dominoes.
+  EXPECT_EQ(as_vector(t.cell_list[1][2]), (std::vector<Cell2>{{2, 2}, {2, 1}}));
+  EXPECT_EQ(as_vector(t.cell_list[1][3]), (std::vector<Cell2>{{2, 3}, {2, 2}}));
+}
+
 }  // namespace
 }  // namespace trevosk
