@@ -8,27 +8,36 @@
 
 namespace trevosk {
 
+namespace detail {
+// Set on the threads of a parallel_for, whose bodies run their own loops
+// sequentially: the cores are busy already.
+inline thread_local bool inside_parallel_for = false;
+}  // namespace detail
+
 // Calls body(i) exactly once for every i in [0, n), on up to one thread per
 // core. Each call writes only its own results, so the outcome does not depend
-// on how the indices are split. Small jobs stay on the calling thread.
+// on how the indices are split. Jobs smaller than min_parallel, and nested
+// calls, stay on the calling thread.
 template <class Body>
-void parallel_for(int n, Body&& body) {
+void parallel_for(int n, Body&& body, int min_parallel = 12) {
   static const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  constexpr int kMinParallel = 12;
-  constexpr int kChunk = 2;
-  const int threads = std::min(cores, n / kMinParallel + 1);
+  constexpr int kChunk = 1;
+  const int threads = detail::inside_parallel_for ? 1 : std::min({cores, n, n / min_parallel + 1});
   if (threads < 2) {
     for (int i = 0; i < n; ++i) body(i);
     return;
   }
   std::atomic<int> next{0};
   auto worker = [&] {
+    const bool was_inside = detail::inside_parallel_for;
+    detail::inside_parallel_for = true;
     for (;;) {
       const int start = next.fetch_add(kChunk, std::memory_order_relaxed);
-      if (start >= n) return;
+      if (start >= n) break;
       const int end = std::min(n, start + kChunk);
       for (int i = start; i < end; ++i) body(i);
     }
+    detail::inside_parallel_for = was_inside;
   };
   std::vector<std::thread> helpers;
   helpers.reserve(threads - 1);

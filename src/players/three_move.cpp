@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "players/parallel.h"
 #include "players/reach_players.h"
 #include "players/selection.h"
 #include "rules/legal_moves.h"
@@ -52,17 +53,22 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   for (size_t i = 0; i < first.moves.size(); ++i)
     sorted.push_back({first.moves[i], first.values[i]});
   sorted = sort_te(std::move(sorted));
-  // 2-3. Read the first n; each read one goes to the front of the result.
+  // 2-3. Read the first n, on all cores (one candidate per task) unless the
+  //      position is too poor in moves to be worth the threads; each read
+  //      one goes to the front of the result.
   const size_t n =
       std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
+  std::vector<double> reading(n);
+  parallel_for(
+      static_cast<int>(n),
+      [&](int i) {
+        reading[i] =
+            play_sakiyomi(sorted[i].move, player, left, field, turn, opp_left, answer, reply);
+      },
+      sorted.size() >= 16 ? 2 : static_cast<int>(n) + 1);
   std::vector<Candidate> result;
   result.reserve(sorted.size());
-  for (size_t i = 0; i < n; ++i) {
-    const double d =
-        play_sakiyomi(sorted[i].move, player, left, field, turn, opp_left, answer, reply);
-    result.push_back({sorted[i].move, sorted[i].value + d});
-  }
-  std::reverse(result.begin(), result.end());
+  for (size_t i = n; i-- > 0;) result.push_back({sorted[i].move, sorted[i].value + reading[i]});
   // 4. The unread rest keeps its one-move values.
   result.insert(result.end(), sorted.begin() + static_cast<long>(n), sorted.end());
   return result;
