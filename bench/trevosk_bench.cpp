@@ -6,7 +6,8 @@
 //   trevosk_bench                      every benchmark, then a before/after table
 //   trevosk_bench --signature          only the signature of the fast code
 //   trevosk_bench --signature-reference  the same signature from the reference
-//   (Google Benchmark flags such as --benchmark_filter=decision apply.)
+//   (Google Benchmark flags such as --benchmark_filter=decision apply; with
+//   --benchmark_repetitions=N the table shows medians.)
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -192,13 +193,18 @@ void register_benchmarks() {
 class TableReporter : public benchmark::ConsoleReporter {
  public:
   TableReporter() : ConsoleReporter(isatty(1) ? OO_Defaults : OO_Tabular) {}
+  // With repetitions the table takes the median of each benchmark.
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-        ms_[r.benchmark_name()] = r.GetAdjustedRealTime() *
-                                  benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
-                                  benchmark::GetTimeUnitMultiplier(r.time_unit);
+    for (const Run& r : runs) {
+      if (r.error_occurred) continue;
+      const bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
+      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+      if (single || median)
+        ms_[r.run_name.str()] = r.GetAdjustedRealTime() *
+                                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
+                                benchmark::GetTimeUnitMultiplier(r.time_unit);
+    }
   }
 
   void print_table() const {
