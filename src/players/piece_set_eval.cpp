@@ -3,10 +3,8 @@
 #include <cassert>
 
 #include "players/flood.h"
-#include "players/parallel.h"
 #include "players/reach_map.h"
 #include "players/selection.h"
-#include "rules/legal_moves.h"
 #include "rules/pieces.h"
 #include "rules/placement.h"
 
@@ -133,20 +131,11 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
 
 EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
                           const PiecesLeft& opp_left) {
-  EvalResult r;
-  r.moves = make_legal_list(player, left, field, turn);
-  r.values.resize(r.moves.size());
-  const int q = 3 - player;
-  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
-    const Move& m = r.moves[i];
-    const MapSide mover = map_side_after(field, player, player, m);
-    const MapSide opponent = map_side_after(field, q, player, m);
-    PiecesLeft own = left;
-    own.set(m.piece, false);
-    r.values[i] =
-        score(piece_tables().square_count[m.piece], mover, opponent, own, turn, player, opp_left);
-  });
-  return r;
+  return evaluate_candidates(
+      player, left, field, turn,
+      [&](int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& own) {
+        return score(g, mover, opponent, own, turn, player, opp_left);
+      });
 }
 
 Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, int score,

@@ -11,8 +11,12 @@
 #include <array>
 
 #include "players/flood.h"
+#include "players/parallel.h"
+#include "players/player.h"
 #include "rules/bitboard.h"
 #include "rules/board.h"
+#include "rules/legal_moves.h"
+#include "rules/pieces.h"
 #include "rules/pieces_left.h"
 
 namespace trevosk {
@@ -56,6 +60,26 @@ struct FloodRegion {
   Bitboard blockable;
 };
 FloodRegion flood_region(const MapSide& side);
+
+// Scores every legal move of player p by the position it leaves, on all
+// cores: score(g, mover's side, opponent's side, p's pieces-left after the
+// move), g being the move's square count. The candidate is applied to bit
+// sets only.
+template <class Score>
+EvalResult evaluate_candidates(int p, const PiecesLeft& left, const Board& field, int t,
+                               Score&& score) {
+  EvalResult r;
+  r.moves = make_legal_list(p, left, field, t);
+  r.values.resize(r.moves.size());
+  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
+    const Move& m = r.moves[i];
+    PiecesLeft own = left;
+    own.set(m.piece, false);
+    r.values[i] = score(piece_tables().square_count[m.piece], map_side_after(field, p, p, m),
+                        map_side_after(field, 3 - p, p, m), own);
+  });
+  return r;
+}
 
 // A filled reach map in bitboard order, with the squares the waves marked.
 struct BitReachMap {

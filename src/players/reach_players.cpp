@@ -1,33 +1,19 @@
 #include "players/reach_players.h"
 
-#include "players/parallel.h"
 #include "players/reach_map.h"
 #include "players/selection.h"
-#include "rules/legal_moves.h"
-#include "rules/pieces.h"
 
 namespace trevosk {
 
 namespace {
 
-// Scores every legal move by the position it leaves, the candidate applied
-// to bit sets only.
 EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& field, int t,
                      const PiecesLeft& opp_left) {
-  EvalResult r;
-  r.moves = make_legal_list(p, left, field, t);
-  r.values.resize(r.moves.size());
-  const int q = 3 - p;
-  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
-    const Move& m = r.moves[i];
-    const MapSide mover = map_side_after(field, p, p, m);
-    const MapSide opponent = map_side_after(field, q, p, m);
-    PiecesLeft own = left;
-    own.set(m.piece, false);
-    r.values[i] =
-        com_fuun(v, piece_tables().square_count[m.piece], mover, opponent, own, t, p, opp_left);
-  });
-  return r;
+  return evaluate_candidates(
+      p, left, field, t,
+      [&](int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& own) {
+        return com_fuun(v, g, mover, opponent, own, t, p, opp_left);
+      });
 }
 
 }  // namespace
