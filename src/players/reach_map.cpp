@@ -96,12 +96,11 @@ MapSide map_side(const Board& field, int p) {
   return MapSide{field.owned(p), field.occupied(), field.starts(p)};
 }
 
-MapSide map_side_after(const Board& field, int side_player, int mover, const Move& m) {
-  // The move's squares become the mover's and occupied; a start square it
-  // covers loses its mark.
+SidesAfter sides_after(const Board& field, int p, const Move& m) {
   const Bitboard squares = placement_squares(m);
-  const Bitboard own = field.owned(side_player) | (side_player == mover ? squares : Bitboard());
-  return MapSide{own, field.occupied() | squares, field.starts(side_player) & ~squares};
+  const Bitboard occupied = field.occupied() | squares;
+  return SidesAfter{MapSide{field.owned(p) | squares, occupied, field.starts(p) & ~squares},
+                    MapSide{field.owned(3 - p), occupied, field.starts(3 - p) & ~squares}};
 }
 
 FloodRegion flood_region(const MapSide& side) {
@@ -130,16 +129,11 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
     if (params.mobility) {
       // 4. The mobility factor needs the number of placements.
       int n = 0;
-      for (int piece = 0; piece < kPieceCount; ++piece) {
-        if (!left[piece]) continue;
-        const uint8_t used = used_orientations(piece);
-        for (int rot = 0; rot < kOrientations; ++rot) {
-          if (!(used >> rot & 1)) continue;
-          const Bitboard a = finder.anchors(piece, rot);
-          n += a.count();
-          sources |= a;
-        }
-      }
+      for_each_orientation(left, [&](int piece, int rot) {
+        const Bitboard a = finder.anchors(piece, rot);
+        n += a.count();
+        sources |= a;
+      });
       if (n == 0) return;
       m = std::min(10.0, static_cast<double>(n) / 3.0);
     } else if (t >= 4) {

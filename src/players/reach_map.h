@@ -48,9 +48,16 @@ struct MapSide {
   Bitboard starts;    // squares still holding the player's start mark
 };
 
-// The side of player p on a board, optionally after p's move m.
+// The side of player p on a board.
 MapSide map_side(const Board& field, int p);
-MapSide map_side_after(const Board& field, int side_player, int mover, const Move& m);
+
+// Both sides after p's move m: its squares become p's and occupied, and a
+// start square it covers loses its mark.
+struct SidesAfter {
+  MapSide mover;
+  MapSide opponent;
+};
+SidesAfter sides_after(const Board& field, int p, const Move& m);
 
 // Where a player's floods may go: free squares not edge-adjacent to the
 // player's own, and the free squares next to them, which only take the
@@ -75,8 +82,8 @@ EvalResult evaluate_candidates(int p, const PiecesLeft& left, const Board& field
     const Move& m = r.moves[i];
     PiecesLeft own = left;
     own.set(m.piece, false);
-    r.values[i] = score(piece_tables().square_count[m.piece], map_side_after(field, p, p, m),
-                        map_side_after(field, 3 - p, p, m), own);
+    const SidesAfter sides = sides_after(field, p, m);
+    r.values[i] = score(piece_tables().square_count[m.piece], sides.mover, sides.opponent, own);
   });
   return r;
 }

@@ -6,14 +6,10 @@ namespace trevosk {
 
 Move find_max_of(const std::vector<Move>& moves, const std::vector<double>& values) {
   assert(!moves.empty() && moves.size() == values.size());
-  Move best = moves.front();
-  double best_value = -9999.0;
-  for (size_t i = 0; i < moves.size(); ++i)
-    if (values[i] > best_value) {
-      best = moves[i];
-      best_value = values[i];
-    }
-  return best;
+  std::vector<Candidate> pairs;
+  pairs.reserve(moves.size());
+  for (size_t i = 0; i < moves.size(); ++i) pairs.push_back({moves[i], values[i]});
+  return find_max(pairs, moves.front(), -9999.0);
 }
 
 std::vector<double> com_random_assist2(const std::vector<double>& values, int turn, Rng& rng) {

@@ -63,18 +63,18 @@ void f6_make_legal_list(int player, const PiecesLeft& left, const Board& field, 
         bits &= bits - 1;
       }
     }
-  const PlacementFinder finder(placement_masks(field, player, turn), left);
-  for (int piece = kPieceCount - 1; piece >= 0; --piece) {
-    if (!left[piece] || marked[piece].none()) continue;
-    const Bitboard near = probe_anchors(marked[piece]);
-    const uint8_t used = used_orientations(piece);
-    for (int rot = kOrientations - 1; rot >= 0; --rot) {
-      if (!(used >> rot & 1)) continue;
-      (finder.anchors(piece, rot) & near).for_each_descending([&](int i) {
-        out.push_back(make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot));
-      });
-    }
+  PiecesLeft candidates = left;
+  Bitboard near[kPieceCount];
+  for (int piece = 0; piece < kPieceCount; ++piece) {
+    if (marked[piece].none()) candidates.set(piece, false);
+    if (candidates[piece]) near[piece] = probe_anchors(marked[piece]);
   }
+  const PlacementFinder finder(placement_masks(field, player, turn), candidates);
+  for_each_orientation(candidates, [&](int piece, int rot) {
+    (finder.anchors(piece, rot) & near[piece]).for_each_descending([&](int i) {
+      out.push_back(anchored_move(i, piece, rot));
+    });
+  });
 }
 
 }  // namespace trevosk

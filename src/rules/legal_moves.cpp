@@ -14,16 +14,11 @@ void for_each_legal(int player, const PiecesLeft& left, const Board& field, int 
   const PlacementFinder finder(masks, left);
   // Emitting pieces, orientations and squares from the highest down gives
   // the reverse of the walk order directly.
-  for (int piece = kPieceCount - 1; piece >= 0; --piece) {
-    if (!left[piece]) continue;
-    const uint8_t used = used_orientations(piece);
-    for (int rot = kOrientations - 1; rot >= 0; --rot) {
-      if (!(used >> rot & 1)) continue;
-      finder.anchors(piece, rot).for_each_descending([&](int i) {
-        emit(make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot));
-      });
-    }
-  }
+  for_each_orientation(left, [&](int piece, int rot) {
+    finder.anchors(piece, rot).for_each_descending([&](int i) {
+      emit(anchored_move(i, piece, rot));
+    });
+  });
 }
 
 }  // namespace
@@ -45,15 +40,10 @@ LegalSet::LegalSet(int player, const PiecesLeft& left, const Board& field, int t
   const PlacementMasks masks = placement_masks(field, player, turn);
   if ((masks.allowed & masks.target).none()) return;
   const PlacementFinder finder(masks, left);
-  for (int piece = 0; piece < kPieceCount; ++piece) {
-    if (!left[piece]) continue;
-    const uint8_t used = used_orientations(piece);
-    for (int rot = 0; rot < kOrientations; ++rot)
-      if (used >> rot & 1) {
-        anchors_[piece][rot] = finder.anchors(piece, rot);
-        size_ += anchors_[piece][rot].count();
-      }
-  }
+  for_each_orientation(left, [&](int piece, int rot) {
+    anchors_[piece][rot] = finder.anchors(piece, rot);
+    size_ += anchors_[piece][rot].count();
+  });
 }
 
 Move LegalSet::operator[](int k) const {
@@ -69,7 +59,7 @@ Move LegalSet::operator[](int k) const {
       }
       Move found{};
       a.for_each_descending([&](int i) {
-        if (k-- == 0) found = make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot);
+        if (k-- == 0) found = anchored_move(i, piece, rot);
       });
       return found;
     }
@@ -80,12 +70,8 @@ bool isexist_legal(int player, const PiecesLeft& left, const Board& field, int t
   const PlacementMasks masks = placement_masks(field, player, turn);
   if ((masks.allowed & masks.target).none() || left.empty()) return false;
   const PlacementFinder finder(masks, left);
-  for (int piece = 0; piece < kPieceCount; ++piece) {
-    if (!left[piece]) continue;
-    const uint8_t used = used_orientations(piece);
-    for (int rot = 0; rot < kOrientations; ++rot)
-      if ((used >> rot & 1) && finder.anchors(piece, rot).any()) return true;
-  }
+  for (int piece = 0; piece < kPieceCount; ++piece)
+    if (left[piece] && finder.piece_anchors(piece).any()) return true;
   return false;
 }
 

@@ -83,8 +83,7 @@ Bitboard PlacementFinder::anchors(int piece, int rot) const {
 
 Bitboard PlacementFinder::piece_anchors(int piece) const {
   Bitboard all;
-  for (int rot = 0; rot < kOrientations; ++rot)
-    if (used_orientations(piece) >> rot & 1) all |= anchors(piece, rot);
+  for_each_orientation(PiecesLeft::only(piece), [&](int p, int rot) { all |= anchors(p, rot); });
   return all;
 }
 

@@ -50,4 +50,21 @@ class PlacementFinder {
 // orientation r of the piece is not a duplicate.
 uint8_t used_orientations(int piece);
 
+// Calls f(piece, rot) for every orientation the enumeration uses of the
+// given pieces, in list order: highest piece first, then highest orientation.
+template <class F>
+void for_each_orientation(const PiecesLeft& pieces, F&& f) {
+  for (int piece = kPieceCount - 1; piece >= 0; --piece) {
+    if (!pieces[piece]) continue;
+    const uint8_t used = used_orientations(piece);
+    for (int rot = kOrientations - 1; rot >= 0; --rot)
+      if (used >> rot & 1) f(piece, rot);
+  }
+}
+
+// The move whose reference square is bitboard square i.
+inline Move anchored_move(int i, int piece, int rot) {
+  return make_move(Bitboard::x_of(i), Bitboard::y_of(i), piece, rot);
+}
+
 }  // namespace trevosk
