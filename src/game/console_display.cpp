@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game/game_loop.h"
 #include "game/notation.h"
 #include "rules/pieces.h"
 
@@ -49,13 +50,41 @@ void draw_score_txt(std::ostream& out, int score1, int score2, int turn, int pla
   out << buf << std::flush;
 }
 
-void ConsoleMoveLog::move_played(int player, const Move& m) {
-  const std::string line = "Player " + std::to_string(player) + " plays [" + move_code(m) + "]\n";
-  for (int i = 0; i < times_; ++i) out_ << line << std::flush;
+void draw_position_txt(std::ostream& out, const Game& game, int turn, int player) {
+  draw_txt(out, game.board());
+  draw_pieces_txt(out, game.pieces_left(1), 1);
+  draw_pieces_txt(out, game.pieces_left(2), 2);
+  draw_score_txt(out, game.score(1), game.score(2), turn, player);
 }
 
-void ConsoleDisplay::show_pass(int player) {
-  out_ << "Player " << player << " passes [----]" << std::endl;
+std::string move_line(int player, const Move& m) {
+  return "Player " + std::to_string(player) + " plays [" + move_code(m) + "]\n";
+}
+
+std::string pass_line(int player) {
+  return "Player " + std::to_string(player) + " passes [----]\n";
+}
+
+void ConsoleDisplay::notify(const Game& game, const GameEvent& e) {
+  switch (e.kind) {
+    case GameEvent::Kind::HalfTurn:
+      draw_position_txt(out_, game, e.turn, e.player);
+      break;
+    case GameEvent::Kind::Placed:
+      // Text mode logs every move twice.
+      out_ << move_line(e.player, e.move) << std::flush;
+      out_ << move_line(e.player, e.move) << std::flush;
+      break;
+    case GameEvent::Kind::Passed:
+    case GameEvent::Kind::Blocked:
+      out_ << pass_line(e.player) << std::flush;
+      break;
+    case GameEvent::Kind::GameOver:
+      // The final display shows turn 99 with player 2 to move.
+      draw_position_txt(out_, game, 99, 2);
+      out_ << result_line(game.score(1), game.score(2)) << std::flush;
+      break;
+  }
 }
 
 }  // namespace trevosk

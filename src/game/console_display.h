@@ -1,10 +1,12 @@
-// Text-mode display: the board as characters, the two tray lines, the status
-// line, the pass line and the move log, each line flushed.
+// Text-mode display: before every half-turn the board as characters, the two
+// tray lines and the status line; every move line twice, a pass line for
+// every pass; at the end the final display and the result line. Each line is
+// flushed.
 #pragma once
 
 #include <ostream>
 
-#include "game/display.h"
+#include "game/game_events.h"
 
 namespace trevosk {
 
@@ -15,30 +17,16 @@ char chr(Cell c);
 void draw_txt(std::ostream& out, const Board& field);
 void draw_pieces_txt(std::ostream& out, const PiecesLeft& left, int player);
 void draw_score_txt(std::ostream& out, int score1, int score2, int turn, int player);
+// The board, both trays and the status line.
+void draw_position_txt(std::ostream& out, const Game& game, int turn, int player);
+// "Player %d plays [%s]\n" and "Player %d passes [----]\n".
+std::string move_line(int player, const Move& m);
+std::string pass_line(int player);
 
-// "Player %d plays [%s]" for every logged move, written `times` times.
-class ConsoleMoveLog : public MoveLog {
- public:
-  ConsoleMoveLog(std::ostream& out, int times) : out_(out), times_(times) {}
-  void move_played(int player, const Move& m) override;
-
- private:
-  std::ostream& out_;
-  int times_;
-};
-
-class ConsoleDisplay : public Display {
+class ConsoleDisplay : public GameObserver {
  public:
   explicit ConsoleDisplay(std::ostream& out) : out_(out) {}
-  void draw_board(const Board& field) override { draw_txt(out_, field); }
-  void draw_pieces(const PiecesLeft& left, int player) override {
-    draw_pieces_txt(out_, left, player);
-  }
-  void draw_score(int score1, int score2, int turn, int player) override {
-    draw_score_txt(out_, score1, score2, turn, player);
-  }
-  void show_pass(int player) override;
-  void finish() override {}
+  void notify(const Game& game, const GameEvent& e) override;
 
  private:
   std::ostream& out_;

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "game/fatal_error.h"
 #include "game/notation.h"
 
 namespace trevosk {
@@ -23,13 +22,11 @@ bool read_line(std::istream& in, std::string& line, size_t keep) {
   }
 }
 
-void ConsoleEntry::play(GameState& game, int player, int turn) {
-  const int effective_turn = game.first_move[player] ? 1 : turn;
-  PiecesLeft& left = game.pieces_left[player];
+Move ConsoleSeat::choose(const Game& game) {
   std::string line;
   for (;;) {
     out_ << "Input> " << std::flush;
-    if (!read_line(in_, line, 4)) throw FatalError("End_of_file");
+    if (!read_line(in_, line, 4)) return Move::none();
     int x = 99, y = 99, piece = 99, rot = 99;
     if (line.size() >= 4) {
       const auto* c = reinterpret_cast<const unsigned char*>(line.data());
@@ -41,18 +38,12 @@ void ConsoleEntry::play(GameState& game, int player, int turn) {
     char echo[64];
     std::snprintf(echo, sizeof echo, "%d %d %d %d\n", x, y, piece, rot);
     out_ << echo << std::flush;
-    if (x == kPassMarker) {
-      // A voluntary pass; the first-move flag stays as it is.
-      out_ << "Player " << player << " passes [----]" << std::endl;
-      return;
-    }
+    if (line.size() >= 4 && line[0] == '-') return Move::pass();
     const bool in_range =
         x >= 0 && x <= 13 && y >= 0 && y <= 13 && piece >= 0 && piece <= 20 && rot >= 0 && rot <= 7;
-    if (in_range && left[piece] && iscanset(x, y, player, piece, rot, game.field, effective_turn) &&
-        islegal(x, y, player, piece, rot, game.field)) {
-      setpiece(x, y, player, piece, rot, game.field, left, game.score[player], &log_);
-      game.first_move[player] = false;
-      return;
+    if (in_range) {
+      const Move m = make_move(x, y, piece, rot);
+      if (game.is_legal(m)) return m;
     }
   }
 }

@@ -1,19 +1,23 @@
 #include "game/game_loop.h"
 
+#include <cassert>
 #include <cstdio>
-
-#include "game/dispatch.h"
-#include "rules/legal_moves.h"
+#include <string>
 
 namespace trevosk {
 
 namespace {
 
-void redraw(Display& d, const GameState& g, int turn, int player) {
-  d.draw_board(g.field);
-  d.draw_pieces(g.pieces_left[1], 1);
-  d.draw_pieces(g.pieces_left[2], 2);
-  d.draw_score(g.score[1], g.score[2], turn, player);
+GameEvent::Kind event_kind(MoveKind k) {
+  switch (k) {
+    case MoveKind::Placed:
+      return GameEvent::Kind::Placed;
+    case MoveKind::Passed:
+      return GameEvent::Kind::Passed;
+    case MoveKind::Blocked:
+      return GameEvent::Kind::Blocked;
+  }
+  return GameEvent::Kind::Placed;
 }
 
 }  // namespace
@@ -24,29 +28,28 @@ std::string result_line(int score1, int score2) {
   return buf;
 }
 
-void run_game(const Settings& settings, const PlayerContext& ctx, GameState& game, GameIo io) {
-  for (int turn = 1; turn <= 22; ++turn) {
-    for (int p = 1; p <= 2; ++p) {
-      // Once both players are blocked the remaining half-turns do nothing.
-      if (game.pass_bits >= 3) continue;
-      redraw(io.display, game, turn, p);
-      // A player is tested for a pass only after its first placement.
-      if (!game.first_move[p] && !isexist_legal(p, game.pieces_left[p], game.field, turn)) {
-        game.pass_bits |= p;  // bit 0 for player 1, bit 1 for player 2
-        io.display.show_pass(p);
-        continue;
-      }
-      if (settings.is_com[p]) {
-        play_com(ctx, settings, game, p, turn, io.log);
-        game.first_move[p] = false;
-      } else {
-        io.human.play(game, p, turn);
-      }
+GameRun play_game(Game& game, std::array<Seat*, 2> seats,
+                  std::span<GameObserver* const> observers,
+                  const std::function<bool()>& interrupted) {
+  auto tell = [&](const GameEvent& e) {
+    for (GameObserver* o : observers) o->notify(game, e);
+  };
+  while (!game.over()) {
+    const int p = game.to_move();
+    const int turn = game.turn();
+    tell({GameEvent::Kind::HalfTurn, p, turn});
+    Move m = Move::pass();
+    if (!game.must_pass()) {
+      m = seats[p - 1]->choose(game);
+      if (m.is_none()) return {GameEnd::Stopped, p};
+      assert(game.is_legal(m));
     }
+    const MoveKind kind = game.play(m);
+    tell({event_kind(kind), p, turn, m});
+    if (interrupted && interrupted()) return {GameEnd::Interrupted};
   }
-  redraw(io.display, game, 99, 2);
-  io.out << result_line(game.score[1], game.score[2]) << std::flush;
-  io.display.finish();
+  tell({GameEvent::Kind::GameOver});
+  return {GameEnd::Finished};
 }
 
 }  // namespace trevosk

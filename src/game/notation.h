@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "rules/move.h"
 
@@ -13,15 +14,23 @@ namespace trevosk {
 // The coordinate character of n: code 49 + n below 9, else 56 + n.
 constexpr char loc(int n) { return static_cast<char>(n < 9 ? 49 + n : 56 + n); }
 
-// The four-character code of a move, e.g. "66t0".
+// The four-character code of a placement, e.g. "66t0".
 std::string move_code(const Move& m);
 
-constexpr int kPassMarker = -99;
+// A placement's code, or "pass".
+std::string move_text(const Move& m);
 
-// Column or row from a character code: "-" gives the pass marker; otherwise
-// below 59 gives c - 49, below 75 c - 56, any other c - 88.
+// Reads a move as the program writes it: a code (column and row "1".."9",
+// "A".."E" or "a".."e"; piece "a".."u" or "A".."U"; orientation "0".."7") or
+// "pass" in any case. Move::none() for anything else.
+Move parse_move(std::string_view text);
+
+// The console's decoding of typed characters, byte by byte.
+// Column or row from a character code: "-" gives -99 (a line starting with
+// it is a pass); otherwise below 59 gives c - 49, below 75 c - 56, any other
+// c - 88. The orientation is this plus one.
 constexpr int dec(unsigned char c) {
-  if (c == '-') return kPassMarker;
+  if (c == '-') return -99;
   if (c < 59) return c - 49;
   if (c < 75) return c - 56;
   return c - 88;

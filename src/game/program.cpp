@@ -1,8 +1,11 @@
 #include "game/program.h"
 
+#include <array>
+#include <vector>
+
+#include "game/computer_seat.h"
 #include "game/console_display.h"
 #include "game/console_entry.h"
-#include "game/fatal_error.h"
 #include "game/game_loop.h"
 #include "game/settings.h"
 #include "players/rng.h"
@@ -33,38 +36,45 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   }
   Settings settings = cl.settings;
   correct_settings(settings);
-  // 5. The game state with its board.
-  GameState game;
-  // 6. The piece tables.
+  // 5-6. The game and the piece tables.
+  Game game;
   piece_tables();
-  PlayerContext ctx{&rng, settings.think_width};
-  try {
-    if (settings.text_mode) {
-      ConsoleMoveLog log(io.out, 2);
-      ConsoleDisplay display(io.out);
-      ConsoleEntry entry(io.in, io.out, log);
-      run_game(settings, ctx, game, GameIo{display, entry, log, io.out});
-    } else {
-      // 7-10. The window and its background.
-      std::unique_ptr<Frontend> window;
-      try {
-        window = open_window(kWindowSide, kWindowSide, io.out);
-      } catch (const WindowError& e) {
-        io.err << name << ": " << e.what() << "; use -t to play in text mode.\n" << std::flush;
-        return 2;
-      }
-      window->draw_background();
-      run_game(settings, ctx, game,
-               GameIo{window->display(), window->human(), window->log(), io.out});
+  std::array<ComputerSeat, 2> computers = {
+      ComputerSeat(computer_config(settings, 1), rng),
+      ComputerSeat(computer_config(settings, 2), rng),
+  };
+  auto seats_with = [&](Seat& human) {
+    return std::array<Seat*, 2>{settings.is_com[1] ? &computers[0] : &human,
+                                settings.is_com[2] ? &computers[1] : &human};
+  };
+  if (settings.text_mode) {
+    ConsoleDisplay display(io.out);
+    ConsoleSeat console(io.in, io.out);
+    GameObserver* observers[] = {&display};
+    if (play_game(game, seats_with(console), observers).end != GameEnd::Finished) {
+      // Only the console seat stops a text game: its input has ended.
+      io.out << std::flush;
+      io.err << "Fatal error: exception End_of_file\n" << std::flush;
+      return 2;
     }
-  } catch (const FatalError& e) {
-    io.out << std::flush;
-    io.err << "Fatal error: exception " << e.what() << "\n" << std::flush;
-    return 2;
-  } catch (const EndProgram& e) {
-    io.out << std::flush;
-    return e.status;
+    return 0;
   }
+  // 7-10. The window and its background.
+  std::unique_ptr<Frontend> window;
+  try {
+    window = open_window(kWindowSide, kWindowSide, io.out);
+  } catch (const WindowError& e) {
+    io.err << name << ": " << e.what() << "; use -t to play in text mode.\n" << std::flush;
+    return 2;
+  }
+  window->draw_background();
+  GameObserver* observers[] = {&window->observer()};
+  const GameRun run = play_game(game, seats_with(window->mouse_seat()), observers,
+                                [&] { return window->quit_requested(); });
+  // A key pressed while a human is to move, or the window closed, ends the
+  // program at once; after the game a key press does.
+  if (run.end == GameEnd::Finished) window->wait_for_key();
+  io.out << std::flush;
   return 0;
 }
 

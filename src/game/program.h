@@ -10,31 +10,30 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/display.h"
+#include "game/game_events.h"
+#include "game/seat.h"
 
 namespace trevosk {
 
-// What the graphics mode needs from a window: a display, a mouse-driven
-// human mover and a move log, plus the static background.
+// What the graphics mode needs from a window: the static background, an
+// observer that draws the position and logs each move once, the mouse seat
+// of a human player, and the two ways the user ends the program.
 class Frontend {
  public:
   virtual ~Frontend() = default;
-  virtual Display& display() = 0;
-  virtual HumanMover& human() = 0;
-  virtual MoveLog& log() = 0;
   virtual void draw_background() = 0;
+  virtual GameObserver& observer() = 0;
+  virtual Seat& mouse_seat() = 0;
+  // Whether the window has been closed (asked between half-moves).
+  virtual bool quit_requested() = 0;
+  // After the game: waits until a key is pressed or the window is closed.
+  virtual void wait_for_key() = 0;
 };
 
 // Thrown when no window can be opened; the message says why.
 class WindowError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
-};
-
-// Thrown by a front end to end the program at once with the given status
-// (a key pressed or the window closed while waiting for a move).
-struct EndProgram {
-  int status;
 };
 
 // Opens the window of the given width and height; moves are logged to out.

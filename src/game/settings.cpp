@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "players/levels.h"
+
 namespace trevosk {
 
 namespace {
@@ -127,11 +129,12 @@ void correct_settings(Settings& s) {
   for (int p = 1; p <= 2; ++p)
     if (s.think_width[p] < 1 || s.think_width[p] > 99) s.think_width[p] = 4;
   for (int p = 1; p <= 2; ++p)
-    if (s.level[p] < 1 || s.level[p] > 8) s.level[p] = 8;
-  for (int p = 1; p <= 2; ++p) {
-    if (s.level[p] == 6) s.think_width[p] = 4;
-    if (s.level[p] == 7) s.think_width[p] = 7;
-  }
+    if (s.level[p] < kMinLevel || s.level[p] > kMaxLevel) s.level[p] = kMaxLevel;
+  for (int p = 1; p <= 2; ++p) s.think_width[p] = level_think_width(s.level[p], s.think_width[p]);
+}
+
+ComputerConfig computer_config(const Settings& s, int player) {
+  return ComputerConfig{s.level[player], s.random_assist, s.use_joseki, s.think_width[player]};
 }
 
 }  // namespace trevosk

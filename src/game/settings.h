@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/computer_seat.h"
+
 namespace trevosk {
 
 // Per-player fields are indexed by player number 1 or 2; index 0 is unused.
@@ -39,6 +41,9 @@ CommandLineResult parse_command_line(std::string_view program_name,
 // levels outside 1..8 become 8, then level 6 forces width 4 and level 7
 // forces width 7.
 void correct_settings(Settings& s);
+
+// The computer seat of a player under corrected settings.
+ComputerConfig computer_config(const Settings& s, int player);
 
 // "Usage:" and one line per option.
 std::string usage_text();

@@ -1,6 +1,5 @@
 #include "gui/mouse_entry.h"
 
-#include "game/program.h"
 #include "gui/render.h"
 #include "rules/pieces.h"
 
@@ -17,12 +16,10 @@ constexpr int floor_div(int a, int b) { return a / b - ((a % b != 0) && ((a < 0)
 
 }  // namespace
 
-UserTurn::UserTurn(Window& w, GameState& game, int player, int turn, MoveLog& log)
+UserTurn::UserTurn(Window& w, const Game& game)
     : w_(w),
       game_(game),
-      player_(player),
-      turn_(turn),
-      log_(log),
+      player_(game.to_move()),
       under_image_(w.create_image(kDragSide, kDragSide)) {}
 
 void UserTurn::fill_picture(int x0, int y0) {
@@ -82,7 +79,7 @@ void UserTurn::get_piece(int tx, int ty) {
   const int c = tx / 36;
   const int q = (ty - 108) / 36;
   const int slot = (c - 7 * q) % 21;
-  if (slot < 0 || !game_.pieces_left[player_][slot]) return;
+  if (slot < 0 || !game_.pieces_left(player_)[slot]) return;
   if (sel_piece_ != -1) erase_drag();
   sel_piece_ = slot;
   draw_piece_sub(drag_x_, drag_y_);
@@ -92,48 +89,36 @@ void UserTurn::get_piece(int tx, int ty) {
 // 1. Nothing selected: refused.
 // 2. The board cell under the pointer; far outside the board: refused.
 // 3. The dragged picture is erased from here on, refused or not.
-// 4. The placement tests; a pass places the piece, logged.
-bool UserTurn::set_field(int x, int y) {
-  if (sel_piece_ == -1) return true;
+// 4. The placement tests: a drop that passes them is the move.
+Move UserTurn::set_field(int x, int y) {
+  if (sel_piece_ == -1) return Move::none();
   const int bx = floor_div(x - 1, kDragPitch) - 1;
   const int by = 14 - floor_div(y - 1, kDragPitch);
-  if (bx < 0 || bx > 14 || by < 0 || by > 14) return true;
+  if (bx < 0 || bx > 14 || by < 0 || by > 14) return Move::none();
   erase_drag();
-  if (!iscanset(bx, by, player_, sel_piece_, sel_rot_, game_.field, turn_)) return true;
-  if (!islegal(bx, by, player_, sel_piece_, sel_rot_, game_.field)) return true;
-  setpiece(bx, by, player_, sel_piece_, sel_rot_, game_.field, game_.pieces_left[player_],
-           game_.score[player_], &log_);
-  return false;
+  const Move m = make_move(bx, by, sel_piece_, sel_rot_);
+  return game_.is_legal(m) ? m : Move::none();
 }
 
 // Waits for input until a drop is accepted. A motion with the button held
 // counts as a press, so dragging across the board places the piece at the
 // first cell where it fits.
-void UserTurn::run() {
+Move UserTurn::run() {
   for (;;) {
-    const EventStatus e = w_.wait_event();
-    if (e.keypressed) throw EndProgram{0};
+    const WindowEvent e = w_.wait_event();
+    if (e.kind != WindowEvent::Kind::Pointer) return Move::none();
     if (!e.button) {
       draw_piece(e.x, e.y);
     } else if (e.x > ctrl_x0) {
       get_ctrl(e.x - ctrl_x0, e.y - ctrl_y0);
     } else if (board_y0 < e.y && e.y < 378) {
-      if (!set_field(e.x, e.y - board_y0)) return;
+      if (const Move m = set_field(e.x, e.y - board_y0); !m.is_none()) return m;
     } else if (player_ == 1 && e.y <= 108) {
       get_piece(e.x, e.y);
     } else if (player_ == 2 && e.y >= 378) {
       get_piece(e.x, e.y - 378);
     }
   }
-}
-
-void play_user(Window& w, GameState& game, int player, int turn, MoveLog& log) {
-  UserTurn(w, game, player, turn, log).run();
-}
-
-void MouseEntry::play(GameState& game, int player, int turn) {
-  play_user(w_, game, player, turn, log_);
-  game.first_move[player] = false;
 }
 
 }  // namespace trevosk

@@ -2,7 +2,8 @@
 // mirrors and turns it with the four controls, moves it over the board,
 // where it follows the pointer on the board grid, and presses the button to
 // drop it. A drop that passes the placement tests ends the turn; any other
-// drop is ignored. A key press ends the program (EndProgram, status 0).
+// drop is ignored. A key press, or closing the window, ends the turn without
+// a move: the program ends.
 //
 // Two choices of ours:
 // - A tray press that maps to no slot (possible only in a window taller than
@@ -11,8 +12,7 @@
 //   the picture's first column, so that no square of an earlier piece stays.
 #pragma once
 
-#include "game/display.h"
-#include "game/game_state.h"
+#include "game/seat.h"
 #include "gui/window.h"
 
 namespace trevosk {
@@ -20,10 +20,11 @@ namespace trevosk {
 // One call of the mouse entry: the state of one turn of a human seat.
 class UserTurn {
  public:
-  UserTurn(Window& w, GameState& game, int player, int turn, MoveLog& log);
+  UserTurn(Window& w, const Game& game);
 
-  // The event loop: returns once a drop has been accepted and applied.
-  void run();
+  // The event loop: returns the move of the first accepted drop, or
+  // Move::none() once a key is pressed or the window closed.
+  Move run();
 
   // Remembers (x0, y0) as the dragged picture's place, saves the window
   // under it, then draws the selected piece there.
@@ -36,9 +37,9 @@ class UserTurn {
   void get_ctrl(int cx, int cy);
   // A press in the player's tray, in tray coordinates.
   void get_piece(int tx, int ty);
-  // A press on the board band (y relative to the band); false once the
-  // piece is placed, true when the drop is refused.
-  bool set_field(int x, int y);
+  // A press on the board band (y relative to the band): the move dropped
+  // there when the game accepts it, Move::none() when the drop is refused.
+  Move set_field(int x, int y);
 
   int sel_piece() const { return sel_piece_; }
   int sel_rot() const { return sel_rot_; }
@@ -51,10 +52,8 @@ class UserTurn {
   void fill_picture(int x0, int y0);
 
   Window& w_;
-  GameState& game_;
+  const Game& game_;
   int player_;
-  int turn_;
-  MoveLog& log_;
   int drag_x_ = 0;
   int drag_y_ = 0;
   int sel_piece_ = -1;  // -1: nothing selected
@@ -62,18 +61,14 @@ class UserTurn {
   Image under_image_;
 };
 
-// One turn of a human seat in the window, with the placement logged.
-void play_user(Window& w, GameState& game, int player, int turn, MoveLog& log);
-
-// The human mover of the graphics mode.
-class MouseEntry : public HumanMover {
+// The human seat of the graphics mode.
+class MouseSeat : public Seat {
  public:
-  MouseEntry(Window& w, MoveLog& log) : w_(w), log_(log) {}
-  void play(GameState& game, int player, int turn) override;
+  explicit MouseSeat(Window& w) : w_(w) {}
+  Move choose(const Game& game) override { return UserTurn(w_, game).run(); }
 
  private:
   Window& w_;
-  MoveLog& log_;
 };
 
 }  // namespace trevosk

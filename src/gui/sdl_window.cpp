@@ -4,7 +4,7 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
-#include "game/program.h"
+#include "game/program.h"  // WindowError
 
 namespace trevosk {
 
@@ -133,8 +133,8 @@ void SdlWindow::changed() {
 
 void SdlWindow::show() { present(); }
 
-// Copies the frame to the window, then ends the program if a close request
-// has arrived meanwhile (for example while a computer player was thinking).
+// Copies the frame to the window, then notes a close request that has
+// arrived meanwhile (for example while a computer player was thinking).
 void SdlWindow::present() {
   if (SDL_Surface* surface = SDL_GetWindowSurface(sdl_->window)) {
     SDL_LockSurface(surface);
@@ -145,9 +145,14 @@ void SdlWindow::present() {
   }
   dirty_ = false;
   last_present_ms_ = SDL_GetTicks64();
+  closed();
+}
+
+bool SdlWindow::closed() {
   SDL_PumpEvents();
   SDL_Event e;
-  if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) > 0) throw EndProgram{0};
+  if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) > 0) closed_ = true;
+  return closed_;
 }
 
 void SdlWindow::next_event(SDL_Event& e) {
@@ -158,9 +163,12 @@ void SdlWindow::next_event(SDL_Event& e) {
 }
 
 bool SdlWindow::handle_window_event(const SDL_Event& e) {
-  if (e.type == SDL_QUIT) throw EndProgram{0};
+  if (e.type == SDL_QUIT) {
+    closed_ = true;
+    return true;
+  }
   if (e.type != SDL_WINDOWEVENT) return false;
-  if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw EndProgram{0};
+  if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
   if (e.window.event == SDL_WINDOWEVENT_EXPOSED) present();
   return true;
 }
@@ -183,12 +191,13 @@ void SdlWindow::track_mouse(const SDL_Event& e) {
   }
 }
 
-EventStatus SdlWindow::status() const {
-  return EventStatus{pointer_x_, pointer_y_, buttons_held_ != 0, false, 0};
+WindowEvent SdlWindow::pointer_event() const {
+  return WindowEvent{WindowEvent::Kind::Pointer, pointer_x_, pointer_y_, buttons_held_ != 0, 0};
 }
 
-EventStatus SdlWindow::wait_event() {
+WindowEvent SdlWindow::wait_event() {
   for (;;) {
+    if (closed_) return WindowEvent{WindowEvent::Kind::Quit};
     SDL_Event e;
     next_event(e);
     if (handle_window_event(e)) continue;
@@ -196,29 +205,26 @@ EventStatus SdlWindow::wait_event() {
       case SDL_MOUSEMOTION:
       case SDL_MOUSEBUTTONDOWN:
         track_mouse(e);
-        return status();
+        return pointer_event();
       case SDL_MOUSEBUTTONUP:
         track_mouse(e);
         break;
       case SDL_KEYDOWN:
         if (!is_modifier(e.key.keysym.scancode)) {
-          EventStatus s = status();
-          s.keypressed = true;
-          s.key = e.key.keysym.sym;
-          return s;
+          WindowEvent k = pointer_event();
+          k.kind = WindowEvent::Kind::Key;
+          k.key = e.key.keysym.sym;
+          return k;
         }
         break;
     }
   }
 }
 
-int SdlWindow::read_key() {
+WindowEvent SdlWindow::read_key() {
   for (;;) {
-    SDL_Event e;
-    next_event(e);
-    if (handle_window_event(e)) continue;
-    track_mouse(e);
-    if (e.type == SDL_KEYDOWN && !is_modifier(e.key.keysym.scancode)) return e.key.keysym.sym;
+    const WindowEvent e = wait_event();
+    if (e.kind != WindowEvent::Kind::Pointer) return e;
   }
 }
 

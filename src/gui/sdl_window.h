@@ -3,8 +3,8 @@
 //
 // The frame is shown at most every 20 ms while drawing goes on, and always
 // before a blocking wait, on show() and whenever the system asks for a
-// repaint. Closing the window ends the program with status 0 (EndProgram)
-// the next time the frame is shown or input is awaited.
+// repaint. A close of the window is noted whenever the frame is shown or
+// input is looked at, and reported by closed() and every later wait.
 #pragma once
 
 #include <memory>
@@ -35,9 +35,10 @@ class SdlWindow final : public Window {
 
   TextSize text_size(std::string_view s) override;
   void draw_string(std::string_view s) override;
-  EventStatus wait_event() override;
-  int read_key() override;
+  WindowEvent wait_event() override;
+  WindowEvent read_key() override;
   void show() override;
+  bool closed() override;
 
   // Queues an input event as if the system had sent it.
   void post(const InputEvent& e);
@@ -49,12 +50,12 @@ class SdlWindow final : public Window {
   struct Sdl;
   // Takes the next event, showing the frame first when the queue is empty.
   void next_event(SDL_Event& e);
-  // Repaints on expose and ends the program on close; true when the event
-  // was one of the window's own.
+  // Repaints on expose and notes a close; true when the event was one of the
+  // window's own.
   bool handle_window_event(const SDL_Event& e);
   // Updates the pointer and the held buttons from a mouse event.
   void track_mouse(const SDL_Event& e);
-  EventStatus status() const;
+  WindowEvent pointer_event() const;
   void present();
 
   std::unique_ptr<Sdl> sdl_;
@@ -63,6 +64,7 @@ class SdlWindow final : public Window {
   int pointer_x_ = 0;
   int pointer_y_ = 0;
   uint32_t buttons_held_ = 0;
+  bool closed_ = false;
 };
 
 }  // namespace trevosk

@@ -25,13 +25,15 @@ struct Image {
   std::vector<Color> pixels;
 };
 
-// What a wait for input reports: the pointer in window coordinates, whether
-// a mouse button is held, and whether the event was a key press (and which).
-struct EventStatus {
+// What a wait for input reports, free of any platform type: the window was
+// closed, a key was pressed, or the pointer moved or a button was pressed
+// (with the pointer in window coordinates and whether a button is held).
+struct WindowEvent {
+  enum class Kind : uint8_t { Quit, Key, Pointer };
+  Kind kind = Kind::Pointer;
   int x = 0;
   int y = 0;
   bool button = false;
-  bool keypressed = false;
   int key = 0;
 };
 
@@ -83,13 +85,18 @@ class Window {
   // Paints img with its lower-left corner at (x, y), clipped to the window.
   void draw_image(const Image& img, int x, int y);
 
-  // Blocks until a button press, a key press or a pointer motion. Motion
-  // with a button held reports button true; a release is no event.
-  virtual EventStatus wait_event() = 0;
-  // Blocks until a key is pressed (mouse input is ignored) and returns it.
-  virtual int read_key() = 0;
+  // Blocks until a button press, a key press, a pointer motion or the
+  // window's close. Motion with a button held reports button true; a release
+  // is no event. Once the window is closed every wait reports Quit.
+  virtual WindowEvent wait_event() = 0;
+  // Blocks until a key is pressed or the window is closed (mouse input is
+  // ignored) and reports which.
+  virtual WindowEvent read_key() = 0;
   // Puts the frame on screen now, for example before a long computation.
   virtual void show() = 0;
+  // Whether the window has been closed; looks at the input that has arrived
+  // without waiting.
+  virtual bool closed() = 0;
 
   // The frame's pixel at (x, y); black outside the window.
   Color point_color(int x, int y) const;

@@ -129,7 +129,7 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   return score(g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
 }
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
+EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
                           const PiecesLeft& opp_left) {
   return evaluate_candidates(
       player, left, field, turn,
@@ -138,15 +138,15 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& 
       });
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, int score,
+Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 

@@ -24,7 +24,7 @@ struct PlayerContext {
 // A computer strategy: (player, own pieces-left, own score, board, turn,
 // opponent's pieces-left) -> a legal move. It never changes its arguments
 // and is only called when the player has a legal move.
-using ComPlayer = Move (*)(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+using ComPlayer = Move (*)(const PlayerContext& ctx, int player, const PiecesLeft& left,
                            const Board& field, int turn, const PiecesLeft& opp_left);
 
 // An evaluator's result: the legal moves in make_legal_list order and one
@@ -35,7 +35,7 @@ struct EvalResult {
 };
 
 // An evaluator: the strategy arguments without the context -> EvalResult.
-using Evaluator = EvalResult (*)(int player, const PiecesLeft& left, int score, const Board& field,
+using Evaluator = EvalResult (*)(int player, const PiecesLeft& left, const Board& field,
                                  int turn, const PiecesLeft& opp_left);
 
 // A move with its value.

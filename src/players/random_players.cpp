@@ -20,7 +20,7 @@ Move random_legal_move(Rng& rng, const LegalSet& moves) { return moves[rng.index
 
 }  // namespace
 
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                    const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
   return random_legal_move(*ctx.rng, LegalSet(player, left, field, turn));
 }
@@ -44,7 +44,7 @@ int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesL
   }
 }
 
-Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
+Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
   const int p = player;
   const std::vector<Move> moves = make_legal_list(p, left, field, turn);

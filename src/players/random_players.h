@@ -6,13 +6,13 @@
 namespace trevosk {
 
 // A legal move drawn uniformly from make_legal_list.
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                    const Board& field, int turn, const PiecesLeft& opp_left);
 
 // Scores every legal move by one random continuation: the squares the mover
 // places minus those the opponent places, until a side is blocked, turn 21,
 // fifteen turns beyond the real one, or a value below -2.
-Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
 
 // The continuation from one candidate: q moves next on turn t, with the

@@ -6,22 +6,22 @@
 
 namespace trevosk {
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, int score, const Board& field,
+EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field,
                           int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, int score, const Board& field,
+EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field,
                           int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, int score, const Board& field,
+EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field,
                            int turn, const PiecesLeft& opp_left);
 
-Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun4_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun4_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun4s_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun4s_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                       const Board& field, int turn, const PiecesLeft& opp_left);
 
 }  // namespace trevosk

@@ -20,7 +20,7 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
   Board board = field;
   PiecesLeft own = left;
   PiecesLeft opp = opp_left;
-  int c1 = 0, c2 = 0, c3 = 0;
+  int c2 = 0, c3 = 0;
   // 1. The candidate itself.
   setpiece(m, p, board, own, c2);
   // 2-3. The opponent moves next; a blocked opponent is worth a fixed bonus.
@@ -28,13 +28,13 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
   const int tq = t + p - 1;
   if (!isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
   // 4. The opponent's best reply by the reply evaluator.
-  const EvalResult replies = reply(q, opp, c1, board, tq, own);
+  const EvalResult replies = reply(q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
   // 5. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (isexist_legal(p, own, board, t + 1)) {
-    const EvalResult answers = answer(p, own, 0, board, t + 1, opp);
+    const EvalResult answers = answer(p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
   // 6. Player 1 weighs the reply's squares twice, player 2 once.
@@ -43,11 +43,11 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
 }
 
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      int score, const Board& field, int turn,
+                                      const Board& field, int turn,
                                       const PiecesLeft& opp_left, Evaluator answer,
                                       Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
-  const EvalResult first = com_fuun4_eval(player, left, score, field, turn, opp_left);
+  const EvalResult first = com_fuun4_eval(player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
   sorted.reserve(first.moves.size());
   for (size_t i = 0; i < first.moves.size(); ++i)
@@ -74,21 +74,17 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   return result;
 }
 
-Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const std::vector<Candidate> r = com_sante_eval(ctx, player, left, score, field, turn, opp_left,
+  const std::vector<Candidate> r = com_sante_eval(ctx, player, left, field, turn, opp_left,
                                                   com_fuun4_eval, com_fuun4_eval);
   return find_max(r, r.front().move, -9999.0);
 }
 
-Move com_fuun5s_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
-                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  return com_fuun5_play(ctx, player, left, score, field, turn, opp_left);
-}
 
-Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const std::vector<Candidate> r = com_sante_eval(ctx, player, left, score, field, turn, opp_left,
+  const std::vector<Candidate> r = com_sante_eval(ctx, player, left, field, turn, opp_left,
                                                   com_fuun4_eval, com_fuun4_eval);
   std::vector<Move> moves;
   std::vector<double> values;
@@ -99,9 +95,5 @@ Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   return find_max_of(moves, com_random_assist2(values, turn, *ctx.rng));
 }
 
-Move com_fuun5sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
-                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  return com_fuun5r_play(ctx, player, left, score, field, turn, opp_left);
-}
 
 }  // namespace trevosk

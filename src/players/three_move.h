@@ -19,17 +19,13 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
 // All legal moves: the first think_width of the sorted one-move values, read
 // and in reverse reading order, then the unread rest in sorted order.
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      int score, const Board& field, int turn,
+                                      const Board& field, int turn,
                                       const PiecesLeft& opp_left, Evaluator answer,
                                       Evaluator reply);
 
-Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun5s_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
-                     const Board& field, int turn, const PiecesLeft& opp_left);
-Move com_fuun5sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
-                      const Board& field, int turn, const PiecesLeft& opp_left);
 
 }  // namespace trevosk

@@ -55,13 +55,12 @@ bool islegal(int x, int y, int player, int piece, int rot, const Board& field) {
 }
 
 void setpiece(int x, int y, int player, int piece, int rot, Board& field, PiecesLeft& left,
-              int& score, MoveLog* log) {
+              int& score) {
   const PieceTables& t = piece_tables();
   for (const Cell2& c : t.cell_list[piece][rot]) {
     ++score;
     field.set_square(x + c.col - 2, y + c.row - 2, owned_cell(player));
   }
-  if (log) log->move_played(player, make_move(x, y, piece, rot));
   left.set(piece, false);
 }
 

@@ -54,13 +54,6 @@ class Board {
 // The start square of player p: (4, 4) for player 1, (9, 9) for player 2.
 constexpr int start_x(int p) { return p == 1 ? 4 : 9; }
 
-// Receives every move that setpiece applies with logging on.
-class MoveLog {
- public:
-  virtual ~MoveLog() = default;
-  virtual void move_played(int player, const Move& m) = 0;
-};
-
 // Connection test: from turn 2 on, a corner cell of the placement holds one
 // of the player's squares; on turn 1 (or below) a square of it covers the
 // player's uncovered start square. x and y may be 0..14.
@@ -71,14 +64,12 @@ bool iscanset(int x, int y, int player, int piece, int rot, const Board& field, 
 bool islegal(int x, int y, int player, int piece, int rot, const Board& field);
 
 // Applies a move that passed both tests: covers its squares for the player,
-// adds one to the score per square, marks the piece used and, with a log,
-// reports the move to it.
+// adds one to the score per square and marks the piece used.
 void setpiece(int x, int y, int player, int piece, int rot, Board& field, PiecesLeft& left,
-              int& score, MoveLog* log = nullptr);
+              int& score);
 
-inline void setpiece(const Move& m, int player, Board& field, PiecesLeft& left, int& score,
-                     MoveLog* log = nullptr) {
-  setpiece(m.x, m.y, player, m.piece, m.rot, field, left, score, log);
+inline void setpiece(const Move& m, int player, Board& field, PiecesLeft& left, int& score) {
+  setpiece(m.x, m.y, player, m.piece, m.rot, field, left, score);
 }
 
 }  // namespace trevosk

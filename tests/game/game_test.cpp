@@ -123,7 +123,7 @@ TEST(Dispatch, OpeningBook) {
   auto drawn = [](int player) {
     Rng rng(7);
     const PlayerContext ctx{&rng};
-    return std::vector<Move>{com_rand_play(ctx, player, PiecesLeft(), 0, Board(), 1, PiecesLeft())};
+    return std::vector<Move>{com_rand_play(ctx, player, PiecesLeft(), Board(), 1, PiecesLeft())};
   };
   Settings s;
   for (bool random : {false, true})

@@ -28,7 +28,7 @@ TEST(MonteCarlo, PlayerTwoOnTurnTwentyScoresTheCandidateAlone) {
       return size[a.piece] < size[b.piece];  // the first of the largest
     });
     Rng rng(3);
-    EXPECT_EQ(com_monte_play(PlayerContext{&rng}, 2, pos.own(), 0, pos.field, 20, pos.opp()),
+    EXPECT_EQ(com_monte_play(PlayerContext{&rng}, 2, pos.own(), pos.field, 20, pos.opp()),
               expected);
     EXPECT_EQ(rng.index(1 << 30), Rng(3).index(1 << 30)) << "the generator was used";
     ++checked;
@@ -58,11 +58,11 @@ TEST(MonteCarlo, FallbackAndTheLastReply) {
     Rng rng(seed);
     const PlayerContext ctx{&rng};
     // Values 1 - 5 and 1 - 4: neither beats -1.
-    EXPECT_EQ(com_monte_play(ctx, 1, mono, 0, b, 20, both), corner);
+    EXPECT_EQ(com_monte_play(ctx, 1, mono, b, 20, both), corner);
     // Values 1 - 5 and 1 (the opponent blocked): the second wins.
-    EXPECT_EQ(com_monte_play(ctx, 1, mono, 0, b, 20, PiecesLeft::only(kJ)), top);
+    EXPECT_EQ(com_monte_play(ctx, 1, mono, b, 20, PiecesLeft::only(kJ)), top);
     // Values 1 (blocked) and 1 - 4: the first wins.
-    EXPECT_EQ(com_monte_play(ctx, 1, mono, 0, b, 20, PiecesLeft::only(kH)), corner);
+    EXPECT_EQ(com_monte_play(ctx, 1, mono, b, 20, PiecesLeft::only(kH)), corner);
   }
 }
 

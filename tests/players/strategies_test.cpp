@@ -37,7 +37,7 @@ TEST(Strategies, LegalMoveAndArgumentsUntouched) {
                    " player " + std::to_string(pos.player));
       Rng rng(i);
       const Move m = strategies[k](PlayerContext{&rng, {0, 2, 2}}, pos.player, pos.own(),
-                                   pos.score[pos.player], pos.field, pos.turn, pos.opp());
+                                   pos.field, pos.turn, pos.opp());
       EXPECT_NE(std::find(pos.moves.begin(), pos.moves.end(), m), pos.moves.end());
       EXPECT_EQ(pos.field, before.field);
       EXPECT_EQ(pos.left, before.left);

@@ -19,7 +19,7 @@ int answers_read = 0;
 // values each move by its square count, so the first move of the largest
 // piece is chosen; the answer peaks at 100.0 in the middle of the list.
 template <bool kAnswer>
-EvalResult fake_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
+EvalResult fake_eval(int player, const PiecesLeft& left, const Board& field, int turn,
                      const PiecesLeft&) {
   answers_read += kAnswer;
   EvalResult r{make_legal_list(player, left, field, turn), {}};
@@ -64,7 +64,7 @@ TEST(ThreeMove, SanteEvalReadsTheBestByWidth) {
     ASSERT_TRUE(small);
     const fixtures::Position& pos = *small;
     const int p = pos.player;
-    const EvalResult first = com_fuun4_eval(p, pos.own(), 0, pos.field, pos.turn, pos.opp());
+    const EvalResult first = com_fuun4_eval(p, pos.own(), pos.field, pos.turn, pos.opp());
     std::vector<Candidate> sorted;
     for (size_t k = 0; k < first.moves.size(); ++k)
       sorted.push_back({first.moves[k], first.values[k]});
@@ -75,7 +75,7 @@ TEST(ThreeMove, SanteEvalReadsTheBestByWidth) {
       PlayerContext ctx{&rng};
       ctx.think_width[p] = width;
       ctx.think_width[3 - p] = 2;
-      const std::vector<Candidate> r = com_sante_eval(ctx, p, pos.own(), 0, pos.field, pos.turn,
+      const std::vector<Candidate> r = com_sante_eval(ctx, p, pos.own(), pos.field, pos.turn,
                                                       pos.opp(), answer_peaked, reply_by_size);
       ASSERT_EQ(r.size(), sorted.size());
       const size_t n = std::min(sorted.size(), static_cast<size_t>(width));

@@ -75,14 +75,14 @@ TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
     const PiecesLeft& own = pos.left[p];
     const PiecesLeft& opp = pos.left[3 - p];
-    expect_same_values(com_fuun3_eval(p, own, 0, pos.field, pos.turn, opp),
-                       reference::com_fuun3_eval(p, own, 0, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun4_eval(p, own, 0, pos.field, pos.turn, opp),
-                       reference::com_fuun4_eval(p, own, 0, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun4s_eval(p, own, 0, pos.field, pos.turn, opp),
-                       reference::com_fuun4s_eval(p, own, 0, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun6_eval(p, own, 0, pos.field, pos.turn, opp),
-                       reference::com_fuun6_eval(p, own, 0, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun3_eval(p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun3_eval(p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4_eval(p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun4_eval(p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4s_eval(p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun4s_eval(p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun6_eval(p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun6_eval(p, own, pos.field, pos.turn, opp));
   }
 }
 
@@ -101,8 +101,8 @@ TEST(PlayersDifferential, RandomAndMonteCarloDrawLikeTheReference) {
     for (auto [fast, ref] : players) {
       Rng rng_fast(pos.turn * 7 + p), rng_ref(pos.turn * 7 + p);
       const PlayerContext ctx_fast{&rng_fast, {0, 10, 10}}, ctx_ref{&rng_ref, {0, 10, 10}};
-      ASSERT_EQ(fast(ctx_fast, p, pos.left[p], 0, pos.field, pos.turn, pos.left[3 - p]),
-                ref(ctx_ref, p, pos.left[p], 0, pos.field, pos.turn, pos.left[3 - p]));
+      ASSERT_EQ(fast(ctx_fast, p, pos.left[p], pos.field, pos.turn, pos.left[3 - p]),
+                ref(ctx_ref, p, pos.left[p], pos.field, pos.turn, pos.left[3 - p]));
       ASSERT_EQ(rng_fast.index(1000000), rng_ref.index(1000000));  // same number of draws
     }
   }
@@ -118,9 +118,9 @@ TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {
     const PiecesLeft& own = pos.left[p];
     const PiecesLeft& opp = pos.left[3 - p];
     const auto actual =
-        com_sante_eval(ctx, p, own, 0, pos.field, pos.turn, opp, com_fuun4_eval, com_fuun4_eval);
+        com_sante_eval(ctx, p, own, pos.field, pos.turn, opp, com_fuun4_eval, com_fuun4_eval);
     const auto expected =
-        reference::com_sante_eval(ctx, p, own, 0, pos.field, pos.turn, opp,
+        reference::com_sante_eval(ctx, p, own, pos.field, pos.turn, opp,
                                   reference::com_fuun4_eval, reference::com_fuun4_eval);
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {

@@ -235,7 +235,7 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   return v;
 }
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
+EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
                           const PiecesLeft& opp_left) {
   EvalResult r;
   r.moves = reference::make_legal_list(player, left, field, turn);
@@ -250,15 +250,15 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, int, const Board& 
   return r;
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, int score,
+Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun6_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun6_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
@@ -282,48 +282,48 @@ EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& 
 
 }  // namespace
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
+EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field, int turn,
                           const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun3, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
+EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field, int turn,
                           const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun4, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, int, const Board& field, int turn,
+EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field, int turn,
                            const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun4s, player, left, field, turn, opp_left);
 }
 
-Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left, int score,
+Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun3_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun3_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left, int score,
+Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
-Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left, int score,
+Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4s_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                       const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4s_eval(player, left, score, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
@@ -338,7 +338,7 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
   Board board = field;
   PiecesLeft own = left;
   PiecesLeft opp = opp_left;
-  int c1 = 0, c2 = 0, c3 = 0;
+  int c2 = 0, c3 = 0;
   // 1. The candidate itself.
   setpiece(m, p, board, own, c2);
   // 2-3. The opponent moves next; a blocked opponent is worth a fixed bonus.
@@ -346,13 +346,13 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
   const int tq = t + p - 1;
   if (!reference::isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
   // 4. The opponent's best reply by the reply evaluator.
-  const EvalResult replies = reply(q, opp, c1, board, tq, own);
+  const EvalResult replies = reply(q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
   // 5. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (reference::isexist_legal(p, own, board, t + 1)) {
-    const EvalResult answers = answer(p, own, 0, board, t + 1, opp);
+    const EvalResult answers = answer(p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
   // 6. Player 1 weighs the reply's squares twice, player 2 once.
@@ -361,11 +361,11 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
 }
 
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      int score, const Board& field, int turn,
+                                      const Board& field, int turn,
                                       const PiecesLeft& opp_left, Evaluator answer,
                                       Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
-  const EvalResult first = reference::com_fuun4_eval(player, left, score, field, turn, opp_left);
+  const EvalResult first = reference::com_fuun4_eval(player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
   sorted.reserve(first.moves.size());
   for (size_t i = 0; i < first.moves.size(); ++i)
@@ -387,23 +387,19 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   return result;
 }
 
-Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
   const std::vector<Candidate> r =
-      reference::com_sante_eval(ctx, player, left, score, field, turn, opp_left,
+      reference::com_sante_eval(ctx, player, left, field, turn, opp_left,
                                 reference::com_fuun4_eval, reference::com_fuun4_eval);
   return find_max(r, r.front().move, -9999.0);
 }
 
-Move com_fuun5s_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
-                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  return reference::com_fuun5_play(ctx, player, left, score, field, turn, opp_left);
-}
 
-Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
+Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
   const std::vector<Candidate> r =
-      reference::com_sante_eval(ctx, player, left, score, field, turn, opp_left,
+      reference::com_sante_eval(ctx, player, left, field, turn, opp_left,
                                 reference::com_fuun4_eval, reference::com_fuun4_eval);
   std::vector<Move> moves;
   std::vector<double> values;
@@ -414,10 +410,6 @@ Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   return find_max_of(moves, com_random_assist2(values, turn, *ctx.rng));
 }
 
-Move com_fuun5sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int score,
-                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  return reference::com_fuun5r_play(ctx, player, left, score, field, turn, opp_left);
-}
 
 }  // namespace trevosk::reference
 
@@ -437,7 +429,7 @@ Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board
 
 }  // namespace
 
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                    const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
   return random_legal_move(*ctx.rng, player, left, field, turn);
 }
@@ -459,7 +451,7 @@ int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesL
   }
 }
 
-Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left, int /*score*/,
+Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
   const int p = player;
   const std::vector<Move> moves = reference::make_legal_list(p, left, field, turn);

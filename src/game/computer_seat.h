@@ -1,0 +1,36 @@
+// The computer seat: a level of the level table, the random-assist setting,
+// the stored opening and the think width.
+#pragma once
+
+#include "game/seat.h"
+#include "players/rng.h"
+
+namespace trevosk {
+
+struct ComputerConfig {
+  int level = 8;               // 1..8
+  bool random_assist = false;  // noise on the values in turns 1 to 3
+  bool use_joseki = true;      // player 1 opens with 66t0
+  int think_width = 10;        // the configured width; levels 6 and 7 force theirs
+};
+
+// Player 1's stored opening move, 66t0.
+constexpr Move kJoseki = make_move(5, 5, 19, 0);
+
+// The move a computer seat chooses: the stored opening for player 1 in turn
+// 1, otherwise the level's strategy; a pass when the side to move cannot
+// place. Depends only on the game, the configuration and the generator, and
+// changes neither the game nor anything else.
+Move computer_choice(const Game& game, const ComputerConfig& config, Rng& rng);
+
+class ComputerSeat : public Seat {
+ public:
+  ComputerSeat(const ComputerConfig& config, Rng& rng) : config_(config), rng_(rng) {}
+  Move choose(const Game& game) override { return computer_choice(game, config_, rng_); }
+
+ private:
+  ComputerConfig config_;
+  Rng& rng_;
+};
+
+}  // namespace trevosk

@@ -1,0 +1,49 @@
+#include "players/levels.h"
+
+#include <array>
+#include <cassert>
+
+#include "players/piece_set_eval.h"
+#include "players/random_players.h"
+#include "players/reach_players.h"
+#include "players/three_move.h"
+
+namespace trevosk {
+
+namespace {
+
+struct Level {
+  std::array<ComPlayer, 2> plain;  // player 1, player 2
+  std::array<ComPlayer, 2> noisy;  // the same with random assist
+  int width;                       // forced think width; 0 reads the configured one
+};
+
+// Where both players of a level share the three-move reading, player 1's
+// table names it com_fuun5s_play and player 2's com_fuun5_play at levels 7
+// and 8 (the other way round at level 6); the two are the same player, and so
+// are com_fuun5sr_play and com_fuun5r_play.
+constexpr std::array<Level, kMaxLevel> kLevels = {{
+    {{com_rand_play, com_rand_play}, {com_rand_play, com_rand_play}, 0},
+    {{com_monte_play, com_monte_play}, {com_monte_play, com_monte_play}, 0},
+    {{com_fuun3_play, com_fuun6_play}, {com_fuun3_play, com_fuun3_play}, 0},
+    {{com_fuun4_play, com_fuun3_play}, {com_fuun4r_play, com_fuun6r_play}, 0},
+    {{com_fuun4s_play, com_fuun4_play}, {com_fuun4sr_play, com_fuun4r_play}, 0},
+    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 4},
+    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 7},
+    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 0},
+}};
+
+}  // namespace
+
+ComPlayer level_strategy(int player, int level, bool random_assist) {
+  assert(level >= kMinLevel && level <= kMaxLevel && (player == 1 || player == 2));
+  const Level& l = kLevels[level - 1];
+  return (random_assist ? l.noisy : l.plain)[player - 1];
+}
+
+int level_think_width(int level, int configured) {
+  const int forced = kLevels[level - 1].width;
+  return forced != 0 ? forced : configured;
+}
+
+}  // namespace trevosk
