@@ -12,7 +12,13 @@ namespace detail {
 // Set on the threads of a parallel_for, whose bodies run their own loops
 // sequentially: the cores are busy already.
 inline thread_local bool inside_parallel_for = false;
+inline thread_local int thread_budget = 0;
 }  // namespace detail
+
+// The number of threads a parallel_for started on the calling thread may
+// use, the calling thread included: 1 keeps all work on it, 0 (the default)
+// allows one per core. Results never depend on it.
+inline void set_thread_budget(int threads) { detail::thread_budget = threads; }
 
 // Calls body(i) exactly once for every i in [0, n), on up to one thread per
 // core. Each call writes only its own results, so the outcome does not depend
@@ -22,7 +28,9 @@ template <class Body>
 void parallel_for(int n, Body&& body, int min_parallel = 12) {
   static const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   constexpr int kChunk = 1;
-  const int threads = detail::inside_parallel_for ? 1 : std::min({cores, n, n / min_parallel + 1});
+  const int budget = detail::thread_budget > 0 ? detail::thread_budget : cores;
+  const int threads =
+      detail::inside_parallel_for ? 1 : std::min({budget, cores, n, n / min_parallel + 1});
   if (threads < 2) {
     for (int i = 0; i < n; ++i) body(i);
     return;
