@@ -8,11 +8,11 @@ namespace trevosk {
 
 bool Game::can_place() const {
   const int p = to_move();
-  return !over_ && isexist_legal(p, pieces_left(p), board(), rule_turn());
+  return !over() && isexist_legal(p, pieces_left(p), board(), rule_turn());
 }
 
 std::vector<Move> Game::legal_moves() const {
-  if (over_) return {};
+  if (over()) return {};
   const int p = to_move();
   std::vector<Move> moves = make_legal_list(p, pieces_left(p), board(), rule_turn());
   if (moves.empty()) moves.push_back(Move::pass());
@@ -20,12 +20,12 @@ std::vector<Move> Game::legal_moves() const {
 }
 
 bool Game::is_legal(const Move& m) const {
-  if (over_) return false;
+  if (over()) return false;
   if (m.is_pass()) return true;
   const int p = to_move();
   return m.x >= 0 && m.x < kBoardSize && m.y >= 0 && m.y < kBoardSize && m.piece >= 0 &&
-         m.piece < kPieceCount && m.rot >= 0 && m.rot < kOrientations &&
-         pieces_left(p)[m.piece] && iscanset(m.x, m.y, p, m.piece, m.rot, board(), rule_turn()) &&
+         m.piece < kPieceCount && m.rot >= 0 && m.rot < kOrientations && pieces_left(p)[m.piece] &&
+         iscanset(m.x, m.y, p, m.piece, m.rot, board(), rule_turn()) &&
          islegal(m.x, m.y, p, m.piece, m.rot, board());
 }
 
@@ -33,8 +33,7 @@ MoveKind Game::play(const Move& m) {
   assert(is_legal(m));
   const int p = to_move();
   MoveKind kind = MoveKind::Placed;
-  if (m.is_pass())
-    kind = must_pass() ? MoveKind::Blocked : MoveKind::Passed;
+  if (m.is_pass()) kind = must_pass() ? MoveKind::Blocked : MoveKind::Passed;
   history_.push_back(HalfMove{p, turn(), m, kind, state_});
   GameState& s = state_;
   if (kind == MoveKind::Placed) {
@@ -50,7 +49,6 @@ MoveKind Game::play(const Move& m) {
     s.to_move = 1;
     ++s.turn;
   }
-  over_ = (s.blocked[1] && s.blocked[2]) || s.turn > kLastTurn;
   return kind;
 }
 
@@ -58,7 +56,6 @@ bool Game::undo() {
   if (history_.empty()) return false;
   state_ = history_.back().before;
   history_.pop_back();
-  over_ = false;
   return true;
 }
 

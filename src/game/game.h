@@ -55,7 +55,11 @@ struct HalfMove {
 
 class Game {
  public:
+  // The start of a game: empty board, full trays, turn 1, player 1 to move.
   Game() = default;
+  // A game that starts from the given state (for tools and tests); the state
+  // must be one that play() could reach.
+  explicit Game(const GameState& start) : state_(start) {}
 
   const GameState& state() const { return state_; }
   const Board& board() const { return state_.field; }
@@ -65,7 +69,7 @@ class Game {
   bool blocked(int player) const { return state_.blocked[player]; }
   int turn() const { return state_.turn; }
   int to_move() const { return state_.to_move; }
-  bool over() const { return over_; }
+  bool over() const { return (state_.blocked[1] && state_.blocked[2]) || state_.turn > kLastTurn; }
 
   // The turn the placement test uses for the side to move: 1 until it has
   // placed, the real turn afterwards.
@@ -93,7 +97,6 @@ class Game {
  private:
   GameState state_;
   std::vector<HalfMove> history_;
-  bool over_ = false;
 };
 
 }  // namespace trevosk

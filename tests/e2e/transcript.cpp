@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "rules/board.h"
-#include "rules/legal_moves.h"
-#include "rules/pieces_left.h"
+#include "game/game.h"
 
 namespace trevosk::e2e {
 
@@ -70,12 +68,9 @@ class Replay {
   TranscriptReport run() {
     TranscriptReport report;
     try {
-      int blocked = 0;  // bit p: player p had no legal move
-      for (int turn = 1; turn <= 22; ++turn)
-        for (int p = 1; p <= 2; ++p)
-          if (blocked != 3 && half_turn(turn, p)) blocked |= p;
+      while (!game_.over()) half_turn();
       expect_display(99, 2);
-      expect(format("Player1:%2d  v.s. Player2:%2d  Finished.", score_[1], score_[2]),
+      expect(format("Player1:%2d  v.s. Player2:%2d  Finished.", game_.score(1), game_.score(2)),
              "the result line");
       if (pos_ + 1 != lines_.size() || !lines_[pos_].empty())
         throw Mismatch{line_no(), "text after the result line, or no line end"};
@@ -111,47 +106,46 @@ class Replay {
     expect(frame, "the board's frame");
     for (int y = 0; y < kBoardSize; ++y) {
       std::string row = "|";
-      for (int x = 0; x < kBoardSize; ++x) row += square_char(board_.square(x, y));
+      for (int x = 0; x < kBoardSize; ++x) row += square_char(game_.board().square(x, y));
       expect(row + "|", format("board row %d", y));
     }
     expect(frame, "the board's frame");
     for (int q = 1; q <= 2; ++q) {
       std::string tray = format("P%d: ", q);
-      for (int i = 0; i < kPieceCount; ++i) tray += left_[q][i] ? static_cast<char>('a' + i) : ' ';
+      for (int i = 0; i < kPieceCount; ++i)
+        tray += game_.pieces_left(q)[i] ? static_cast<char>('a' + i) : ' ';
       expect(tray, format("tray of player %d", q));
     }
-    expect(format("Turn-P%d / P1:%2d P2:%2d (%2d)", p, score_[1], score_[2], turn),
+    expect(format("Turn-P%d / P1:%2d P2:%2d (%2d)", p, game_.score(1), game_.score(2), turn),
            "the status line");
   }
 
-  // Returns whether the player had no legal move (and so passed).
-  bool half_turn(int turn, int p) {
+  void half_turn() {
+    const int turn = game_.turn(), p = game_.to_move();
     expect_display(turn, p);
     // Only a player who has placed is tested for a pass.
-    if (placed_[p] && !isexist_legal(p, left_[p], board_, turn)) {
+    if (game_.must_pass()) {
       expect(pass_line(p),
              format("player %d has no legal move in turn %d: its pass line", p, turn));
-      return true;
+      game_.play(Move::pass());
+      return;
     }
     if (pos_ < lines_.size() && lines_[pos_].starts_with(kPrompt))
-      human_entry(turn, p);
+      human_entry(p);
     else
       computer_move(turn, p);
-    return false;
   }
 
-  // Until its first placement a player is held to the first-turn rule.
-  bool legal(int p, int x, int y, int piece, int rot, int turn) const {
+  // Values as echoed: anything out of range is simply not legal.
+  bool legal(int x, int y, int piece, int rot) const {
     return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize && piece >= 0 &&
-           piece < kPieceCount && rot >= 0 && rot < kOrientations && left_[p][piece] &&
-           iscanset(x, y, p, piece, rot, board_, placed_[p] ? turn : 1) &&
-           islegal(x, y, p, piece, rot, board_);
+           piece < kPieceCount && rot >= 0 && rot < kOrientations &&
+           game_.is_legal(make_move(x, y, piece, rot));
   }
 
   void play(int p, const Move& m) {
     expect(play_line(p, m), "the repeated move line");
-    setpiece(m, p, board_, left_[p], score_[p]);
-    placed_[p] = true;
+    game_.play(m);
     ++moves_;
   }
 
@@ -164,14 +158,14 @@ class Replay {
         !decode(l.substr(prefix.size(), 4), m))
       throw Mismatch{n, format("expected player %d's move, prompt or pass line, got \"", p) +
                             std::string(l.substr(0, 80)) + "\""};
-    if (!legal(p, m.x, m.y, m.piece, m.rot, turn))
+    if (!legal(m.x, m.y, m.piece, m.rot))
       throw Mismatch{n,
                      "move " + code_of(m) + format(" of player %d in turn %d is illegal", p, turn)};
     play(p, m);
   }
 
   // Prompts until an entry is a pass or a legal move.
-  void human_entry(int turn, int p) {
+  void human_entry(int p) {
     for (;;) {
       const int n = line_no();
       const std::string_view l = next(format("a prompt for player %d", p));
@@ -185,9 +179,10 @@ class Replay {
         throw Mismatch{n, "malformed echo line"};
       if (x == -99) {  // an entry starting with "-"
         expect(pass_line(p), "the pass line of the typed pass");
+        game_.play(Move::pass());
         return;
       }
-      if (legal(p, x, y, piece, rot, turn)) {
+      if (legal(x, y, piece, rot)) {
         const Move m = make_move(x, y, piece, rot);
         expect(play_line(p, m), "the move line of the accepted entry");
         play(p, m);
@@ -198,10 +193,7 @@ class Replay {
 
   std::vector<std::string_view> lines_;
   size_t pos_ = 0;
-  Board board_;
-  std::array<PiecesLeft, 3> left_{};
-  std::array<int, 3> score_{};
-  std::array<bool, 3> placed_{};
+  Game game_;
   int moves_ = 0;
 };
 

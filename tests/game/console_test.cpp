@@ -6,7 +6,7 @@
 
 #include "game/console_display.h"
 #include "game/console_entry.h"
-#include "game/fatal_error.h"
+#include "game/game.h"
 #include "game/notation.h"
 #include "rules/pieces.h"
 
@@ -38,31 +38,37 @@ TEST(Notation, CodesAndDecoding) {
 }
 
 // Catches a wrong frame, cell, tray or score padding, or a move line written the wrong times.
-TEST(ConsoleDisplay, LinesOfAPosition) {
-  Board b;
-  b.set_square(9, 9, Cell::Owned1);
-  b.set_square(13, 0, Cell::Owned2);
+TEST(ConsoleDisplay, LinesOfAPositionAndEvents) {
+  GameState st;
+  st.field.set_square(9, 9, Cell::Owned1);
+  st.field.set_square(13, 0, Cell::Owned2);
+  st.pieces_left[2] = PiecesLeft::from_mask(0x0FFFFE);  // without "a" and "u"
+  st.score = {0, 0, 12};
+  const Game game(st);
   std::ostringstream out;
-  draw_txt(out, b);
-  draw_pieces_txt(out, PiecesLeft(), 1);
-  draw_pieces_txt(out, PiecesLeft::from_mask(0x0FFFFE), 2);  // without "a" and "u"
-  draw_score_txt(out, 0, 12, 3, 2);
-  draw_score_txt(out, 89, 7, 99, 1);
-  ConsoleMoveLog(out, 2).move_played(1, make_move(5, 5, 19, 0));
-  ConsoleMoveLog(out, 1).move_played(2, make_move(9, 13, 0, 3));
-  ConsoleDisplay(out).show_pass(2);
+  ConsoleDisplay display(out);
+  display.notify(game, {GameEvent::Kind::HalfTurn, 2, 3});
+  display.notify(game, {GameEvent::Kind::Placed, 1, 1, make_move(5, 5, 19, 0)});
+  display.notify(game, {GameEvent::Kind::Blocked, 2, 4, Move::pass()});
+  display.notify(game, {GameEvent::Kind::Passed, 1, 5, Move::pass()});
   std::string board = "+--------------+\n|             x|\n";
   for (int y = 1; y < kBoardSize; ++y)
     board += y == 4 ? "|    .         |\n" : y == 9 ? "|         o    |\n" : "|              |\n";
+  board += "+--------------+\n";
   EXPECT_EQ(out.str(), board +
-                           "+--------------+\n"
                            "P1: abcdefghijklmnopqrstu\n"
                            "P2:  bcdefghijklmnopqrst \n"
                            "Turn-P2 / P1: 0 P2:12 ( 3)\n"
-                           "Turn-P1 / P1:89 P2: 7 (99)\n"
                            "Player 1 plays [66t0]\nPlayer 1 plays [66t0]\n"
-                           "Player 2 plays [AEa3]\n"
-                           "Player 2 passes [----]\n");
+                           "Player 2 passes [----]\n"
+                           "Player 1 passes [----]\n");
+  out.str("");
+  display.notify(game, {GameEvent::Kind::GameOver});
+  EXPECT_TRUE(
+      out.str().ends_with("P2:  bcdefghijklmnopqrst \n"
+                          "Turn-P2 / P1: 0 P2:12 (99)\n"
+                          "Player1: 0  v.s. Player2:12  Finished.\n"))
+      << out.str();
 }
 
 // A stream buffer that notes where the output was flushed.
@@ -74,52 +80,39 @@ struct FlushPoints : std::stringbuf {
   }
 };
 
-// One console turn, with the move log written twice as in text mode;
-// returns what was written. The prompt must be flushed before the line is
-// read.
-std::string play(GameState& game, const std::string& input, int player, int turn) {
+// One console turn; returns what was written and the move (the prompt must
+// be flushed before the line is read).
+std::pair<std::string, Move> ask(const Game& game, const std::string& input) {
   std::istringstream in(input);
   FlushPoints buf;
   std::ostream out(&buf);
-  ConsoleMoveLog log(out, 2);
-  std::string end;
-  try {
-    ConsoleEntry(in, out, log).play(game, player, turn);
-  } catch (const FatalError&) {
-    end = "<end of input>";
-  }
+  const Move m = ConsoleSeat(in, out).choose(game);
   EXPECT_TRUE(!buf.at.empty() && buf.at[0] == 7) << "prompt not flushed";
-  return buf.str() + end;
+  return {buf.str(), m};
 }
 
-// Catches a wrong echo, trimmed or split lines, skipped checks, a lost first-move flag or EOF.
-TEST(ConsoleEntry, PromptEchoAndPlacement) {
-  GameState g;
-  EXPECT_EQ(
-      play(g, "\n8 8a0\n55a8\n55a\r\n" + std::string(100000, 'z') + "\nE1A0\n55a0 more\n", 1, 1),
-      "Input> 99 99 99 99\n"
-      "Input> 7 -17 -9 10\n"
-      "Input> 4 4 0 8\n"
-      "Input> 4 4 0 -35\n"
-      "Input> 34 34 25 35\n"
-      "Input> 13 0 0 0\n"
-      "Input> 4 4 0 0\n"
-      "Player 1 plays [55a0]\nPlayer 1 plays [55a0]\n");
-  EXPECT_FALSE(g.first_move[1]);
-  EXPECT_EQ(g.score[1], 1);
-  EXPECT_FALSE(g.pieces_left[1][0]);
-  // The monomino is used; (4, 5) touches (4, 4) along an edge.
-  EXPECT_EQ(play(g, "66a0\n56b0\n66B0", 1, 2),
-            "Input> 5 5 0 0\nInput> 4 5 1 0\nInput> 5 5 1 0\n"
-            "Player 1 plays [66b0]\nPlayer 1 plays [66b0]\n");
-  EXPECT_EQ(g.score[1], 3);
+// Catches a wrong echo, trimmed or split lines, skipped checks, a lost first-move rule or EOF.
+TEST(ConsoleSeat, PromptEchoAndChoice) {
+  Game g;
+  EXPECT_EQ(ask(g, "\n8 8a0\n55a8\n55a\r\n" + std::string(100000, 'z') + "\nE1A0\n55a0 more\n"),
+            std::pair(std::string("Input> 99 99 99 99\n"
+                                  "Input> 7 -17 -9 10\n"
+                                  "Input> 4 4 0 8\n"
+                                  "Input> 4 4 0 -35\n"
+                                  "Input> 34 34 25 35\n"
+                                  "Input> 13 0 0 0\n"
+                                  "Input> 4 4 0 0\n"),
+                      make_move(4, 4, 0, 0)));
+  g.play(make_move(4, 4, 0, 0));
   // A pass keeps player 2 on its first move: off its start square refused.
-  EXPECT_EQ(play(g, "-AB\r\n", 2, 2), "Input> -99 9 1 -35\nPlayer 2 passes [----]\n");
-  EXPECT_EQ(play(g, "BBa0\nAAa0\n", 2, 3),
-            "Input> 10 10 0 0\nInput> 9 9 0 0\nPlayer 2 plays [AAa0]\nPlayer 2 plays [AAa0]\n");
-  EXPECT_EQ(g.pass_bits, 0);
-
-  EXPECT_EQ(play(g, "zz\n", 1, 3), "Input> 99 99 99 99\nInput> <end of input>");
+  EXPECT_EQ(ask(g, "-AB\r\n"), std::pair(std::string("Input> -99 9 1 -35\n"), Move::pass()));
+  g.play(Move::pass());
+  // The monomino is used; (4, 5) touches (4, 4) along an edge.
+  EXPECT_EQ(ask(g, "66a0\n56b0\n66B0").second, make_move(5, 5, 1, 0));
+  g.play(make_move(5, 5, 1, 0));
+  EXPECT_EQ(ask(g, "BBa0\nAAa0\n"),
+            std::pair(std::string("Input> 10 10 0 0\nInput> 9 9 0 0\n"), make_move(9, 9, 0, 0)));
+  EXPECT_EQ(ask(g, "zz\n"), std::pair(std::string("Input> 99 99 99 99\nInput> "), Move::none()));
 }
 
 }  // namespace

@@ -1,142 +1,222 @@
+#include "game/game.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "game/dispatch.h"
+#include "fixtures/random_positions.h"
+#include "game/computer_seat.h"
 #include "game/game_loop.h"
-#include "players/piece_set_eval.h"
+#include "game/notation.h"
 #include "players/random_players.h"
-#include "players/reach_players.h"
-#include "players/three_move.h"
-#include "rules/legal_moves.h"
 
 namespace trevosk {
 namespace {
 
-// Records the loop's calls in one string: a redraw as "B12 s1 s2 turn
-// player|" (board, both trays, score line), then "human p|", "move p|",
-// "pass p|" or "finish|". The human seat places its first legal move.
-struct Recorder : Display, HumanMover, MoveLog {
+// Catches a history entry that does not hold the state it was played from,
+// or an undo that leaves anything behind.
+TEST(Game, UndoToTheStartRestoresEveryState) {
+  Rng rng(5);
+  for (int g = 0; g < 6; ++g) {
+    Game game;
+    std::vector<GameState> seen;
+    while (!game.over()) {
+      seen.push_back(game.state());
+      const std::vector<Move> moves = game.legal_moves();
+      // Now and then a pass by choice, which must mark nothing.
+      const bool by_choice = rng.index(8) == 0;
+      const Move m = by_choice ? Move::pass() : moves[rng.index(static_cast<int>(moves.size()))];
+      const bool forced = moves.front().is_pass();
+      const MoveKind kind = game.play(m);
+      EXPECT_EQ(kind, m.is_placement() ? MoveKind::Placed
+                      : forced         ? MoveKind::Blocked
+                                       : MoveKind::Passed);
+    }
+    EXPECT_TRUE(game.legal_moves().empty());
+    EXPECT_FALSE(game.is_legal(Move::pass()));
+    for (size_t i = seen.size(); i-- > 0;) {
+      ASSERT_TRUE(game.undo());
+      ASSERT_EQ(game.state(), seen[i]) << "half-move " << i;
+    }
+    EXPECT_FALSE(game.undo());
+    EXPECT_EQ(game.state(), GameState());
+  }
+}
+
+// Catches a pass by choice that lifts the first-move rule or marks the
+// player blocked, and a wrong order of half-turns.
+TEST(Game, PassByChoiceKeepsTheStartSquareRule) {
+  Game game;
+  EXPECT_EQ(game.play(Move::pass()), MoveKind::Passed);
+  EXPECT_EQ(game.play(make_move(9, 9, 0, 0)), MoveKind::Placed);
+  EXPECT_EQ(game.turn(), 2);
+  EXPECT_EQ(game.to_move(), 1);
+  EXPECT_FALSE(game.blocked(1));
+  EXPECT_FALSE(game.is_legal(make_move(10, 10, 0, 0)));  // not its start square
+  EXPECT_FALSE(game.is_legal(make_move(8, 8, 0, 0)));    // a corner of player 2's square
+  EXPECT_TRUE(game.is_legal(make_move(4, 4, 0, 0)));     // its start square, in turn 2
+  EXPECT_EQ(game.legal_moves().size(), 418u);
+  // Out-of-range values are simply illegal.
+  for (const Move& m : {make_move(14, 4, 0, 0), make_move(4, -1, 0, 0), make_move(4, 4, 21, 0),
+                        make_move(4, 4, 0, 8), Move::none()})
+    EXPECT_FALSE(game.is_legal(m));
+}
+
+// The half-moves of a text-mode transcript: who moved, what, and whether a
+// pass followed a typed entry (by choice) or not (blocked).
+struct Replayed {
+  std::vector<std::string> problems;
+  bool over = false;
+};
+
+Replayed replay_transcript(const std::string& text) {
+  Replayed r;
+  Game game;
+  std::istringstream lines(text);
+  std::string line, previous;
+  auto problem = [&](const std::string& what) { r.problems.push_back(what + ": " + line); };
+  while (std::getline(lines, line)) {
+    int p = 0, s1 = 0, s2 = 0, turn = 0;
+    char code[5] = {};
+    if (std::sscanf(line.c_str(), "Turn-P%d / P1:%d P2:%d (%d)", &p, &s1, &s2, &turn) == 4) {
+      if (turn == 99) {
+        r.over = game.over();
+      } else if (game.over() || p != game.to_move() || turn != game.turn() || s1 != game.score(1) ||
+                 s2 != game.score(2)) {
+        problem("status line disagrees");
+      }
+    } else if (std::sscanf(line.c_str(), "Player %d plays [%4[^]]]", &p, code) == 2) {
+      const Move m = parse_move(code);
+      if (line == previous) continue;  // text mode writes every move line twice
+      if (p != game.to_move() || !game.is_legal(m) || game.play(m) != MoveKind::Placed)
+        problem("move not playable");
+    } else if (line.ends_with(" passes [----]") &&
+               std::sscanf(line.c_str(), "Player %d", &p) == 1) {
+      const MoveKind want = previous.starts_with("Input> ") ? MoveKind::Passed : MoveKind::Blocked;
+      if (p != game.to_move() || game.play(Move::pass()) != want) problem("pass of the wrong kind");
+    } else if (std::sscanf(line.c_str(), "Player1:%d  v.s. Player2:%d", &s1, &s2) == 2) {
+      if (s1 != game.score(1) || s2 != game.score(2)) problem("result line disagrees");
+    }
+    previous = line;
+  }
+  return r;
+}
+
+// Catches Game disagreeing with a whole recorded game: its passes, blocked
+// players, scores, turns and end.
+TEST(Game, ReplaysEveryGoldenGame) {
+  int games = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(GOLDEN_DIR)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with(".stdout") || !(name.starts_with("game_") || name.starts_with("human_")))
+      continue;
+    std::ifstream f(entry.path(), std::ios::binary);
+    std::stringstream text;
+    text << f.rdbuf();
+    const Replayed r = replay_transcript(text.str());
+    EXPECT_TRUE(r.problems.empty()) << name << ": " << r.problems.front();
+    // A game ends over exactly when its result line is written; the human
+    // games end where their input ran out.
+    const bool finished = text.str().ends_with(" Finished.\n");
+    EXPECT_EQ(r.over, finished) << name;
+    games += finished;
+  }
+  EXPECT_GE(games, 4);
+}
+
+// Records the driver's events in one string.
+struct Recorder : GameObserver {
   std::string calls;
-  std::vector<Move> moves;
-  void note(const char* what, int n) {
-    calls.append(what).append(" ").append(std::to_string(n)).append("|");
-  }
-  void draw_board(const Board&) override { calls += "B"; }
-  void draw_pieces(const PiecesLeft&, int player) override { calls += std::to_string(player); }
-  void draw_score(int s1, int s2, int turn, int player) override {
-    for (int n : {s1, s2, turn}) calls.append(" ").append(std::to_string(n));
-    note("", player);
-  }
-  void show_pass(int player) override { note("pass", player); }
-  void finish() override { calls += "finish|"; }
-  void move_played(int player, const Move& m) override {
-    note("move", player);
-    moves.push_back(m);
-  }
-  void play(GameState& g, int player, int turn) override {
-    note("human", player);
-    const int t = g.first_move[player] ? 1 : turn;
-    const Move m = make_legal_list(player, g.pieces_left[player], g.field, t).at(0);
-    setpiece(m, player, g.field, g.pieces_left[player], g.score[player], this);
-    g.first_move[player] = false;
+  void notify(const Game& game, const GameEvent& e) override {
+    const char* names[] = {"turn", "placed", "passed", "blocked", "over"};
+    calls += names[static_cast<int>(e.kind)];
+    if (e.kind == GameEvent::Kind::GameOver)
+      calls += " " + std::to_string(game.score(1)) + ":" + std::to_string(game.score(2));
+    else
+      calls += " " + std::to_string(e.turn) + "/" + std::to_string(e.player);
+    calls += "|";
   }
 };
 
-// Catches redraws or passes missing or out of order, and a wrong final redraw or result.
-TEST(GameLoop, PassesUntilBothAreBlocked) {
-  // Two human seats; player 1 may use pieces a, b and c, player 2 only a.
-  GameState g;
-  g.pieces_left[1] = PiecesLeft::from_mask(0b111);
-  g.pieces_left[2] = PiecesLeft::only(0);
+// A seat that plays its first legal move, or passes every time.
+struct FirstMove : Seat {
+  bool pass = false;
+  int asked = 0;
+  Move choose(const Game& game) override {
+    ++asked;
+    return pass ? Move::pass() : game.legal_moves().front();
+  }
+};
+
+// Catches events missing or out of order, a blocked player asked for a move,
+// or a game that goes on once both are blocked.
+TEST(GameLoop, BlockedPlayersPassUntilBothAre) {
+  // Player 1 may use pieces a, b and c, player 2 only a.
+  GameState start;
+  start.pieces_left[1] = PiecesLeft::from_mask(0b111);
+  start.pieces_left[2] = PiecesLeft::only(0);
+  Game game(start);
+  FirstMove one, two;
   Recorder r;
-  std::ostringstream out;
-  Settings humans;
-  humans.is_com = {false, false, false};
-  Rng rng(1);
-  run_game(humans, PlayerContext{&rng}, g, GameIo{r, r, r, out});
+  GameObserver* observers[] = {&r};
+  EXPECT_EQ(play_game(game, {&one, &two}, observers).end, GameEnd::Finished);
   EXPECT_EQ(r.calls,
-            "B12 0 0 1 1|human 1|move 1|B12 3 0 1 2|human 2|move 2|"
-            "B12 3 1 2 1|human 1|move 1|B12 5 1 2 2|pass 2|"
-            "B12 5 1 3 1|human 1|move 1|B12 6 1 3 2|pass 2|"
-            "B12 6 1 4 1|pass 1|B12 6 1 99 2|finish|");
-  EXPECT_EQ(g.pass_bits, 3);
-  EXPECT_EQ(out.str(), "Player1: 6  v.s. Player2: 1  Finished.\n");
+            "turn 1/1|placed 1/1|turn 1/2|placed 1/2|turn 2/1|placed 2/1|turn 2/2|blocked 2/2|"
+            "turn 3/1|placed 3/1|turn 3/2|blocked 3/2|turn 4/1|blocked 4/1|over 6:1|");
+  EXPECT_EQ(one.asked, 3);
+  EXPECT_EQ(two.asked, 1);
   EXPECT_EQ(result_line(7, 12), "Player1: 7  v.s. Player2:12  Finished.\n");
 }
 
-// Catches a pass test before a player's first placement: a human seat that
-// keeps passing is asked every turn, even when its start square is taken.
+// Catches a pass test before a player's first placement: a seat that keeps
+// passing is asked every turn, even when its start square is taken.
 TEST(GameLoop, NoPassTestBeforeTheFirstPlacement) {
-  struct Passer : HumanMover {
-    int asked[3] = {0, 0, 0};
-    void play(GameState&, int player, int) override { ++asked[player]; }
-  } passer;
-  Recorder display;
-  GameState g;
-  g.field.set_square(9, 9, Cell::Owned1);  // player 2 has no legal first move
-  ASSERT_FALSE(isexist_legal(2, g.pieces_left[2], g.field, 1));
-  Settings humans;
-  humans.is_com = {false, false, false};
-  Rng rng(1);
-  std::ostringstream out;
-  run_game(humans, PlayerContext{&rng}, g, GameIo{display, passer, display, out});
-  EXPECT_EQ(passer.asked[1], 22);
-  EXPECT_EQ(passer.asked[2], 22);
-  EXPECT_EQ(g.pass_bits, 0);
-  EXPECT_EQ(display.calls.find("pass"), std::string::npos);
+  GameState start;
+  start.field.set_square(9, 9, Cell::Owned1);  // player 2 has no legal first move
+  Game game(start);
+  FirstMove passer;
+  passer.pass = true;
+  EXPECT_EQ(play_game(game, {&passer, &passer}, {}).end, GameEnd::Finished);
+  EXPECT_EQ(passer.asked, 44);
+  EXPECT_FALSE(game.blocked(1) || game.blocked(2));
+  // A seat without a move stops the game where it stands.
+  Game stopped;
+  struct Quits : Seat {
+    Move choose(const Game&) override { return Move::none(); }
+  } quits;
+  const GameRun run = play_game(stopped, {&passer, &quits}, {});
+  EXPECT_EQ(run.end, GameEnd::Stopped);
+  EXPECT_EQ(run.stopped_by, 2);
+  EXPECT_EQ(stopped.history().size(), 1u);
 }
 
-// Catches a strategy in the wrong table cell, or a level read from the wrong player.
-TEST(Dispatch, LevelTables) {
-  const LevelTable tables[2][2] = {
-      {{com_rand_play, com_monte_play, com_fuun3_play, com_fuun4_play, com_fuun4s_play,
-        com_fuun5_play, com_fuun5s_play, com_fuun5s_play},
-       {com_rand_play, com_monte_play, com_fuun3_play, com_fuun4r_play, com_fuun4sr_play,
-        com_fuun5r_play, com_fuun5sr_play, com_fuun5sr_play}},
-      {{com_rand_play, com_monte_play, com_fuun6_play, com_fuun3_play, com_fuun4_play,
-        com_fuun5s_play, com_fuun5_play, com_fuun5_play},
-       {com_rand_play, com_monte_play, com_fuun3_play, com_fuun6r_play, com_fuun4r_play,
-        com_fuun5sr_play, com_fuun5r_play, com_fuun5r_play}}};
-  Settings s;
-  for (bool random : {false, true})
-    for (int level = 1; level <= 8; ++level) {
-      s.random_assist = random;
-      s.level = {0, level, 9 - level};
-      EXPECT_EQ(strategy_for(s, 1), tables[0][random][level - 1]) << level << random;
-      EXPECT_EQ(strategy_for(s, 2), tables[1][random][9 - level - 1]) << level << random;
-    }
-}
-
-// Catches 66t0 missing for player 1 at some level, played with -n, or played by player 2.
-TEST(Dispatch, OpeningBook) {
-  const std::vector<Move> joseki = {make_move(5, 5, 19, 0)};
-  auto played = [](const Settings& s, int player) {
-    GameState g;
+// Catches 66t0 missing for player 1 at some level, played with -n or by
+// player 2, or a choice that changes the game.
+TEST(ComputerSeat, OpeningBook) {
+  const Game start;
+  auto choice = [&](const Game& g, ComputerConfig c) {
     Rng rng(7);
-    Recorder log;
-    play_com(PlayerContext{&rng}, s, g, player, 1, log);
-    return log.moves;
+    return computer_choice(g, c, rng);
   };
-  auto drawn = [](int player) {
-    Rng rng(7);
-    const PlayerContext ctx{&rng};
-    return std::vector<Move>{com_rand_play(ctx, player, PiecesLeft(), Board(), 1, PiecesLeft())};
-  };
-  Settings s;
   for (bool random : {false, true})
-    for (int level = 1; level <= 8; ++level) {
-      s.random_assist = random;
-      s.level = {0, level, 1};
-      EXPECT_EQ(played(s, 1), joseki) << level << random;
-    }
-  EXPECT_EQ(played(s, 2), drawn(2));
-  s.use_joseki = false;
-  s.level[1] = 1;
-  EXPECT_NE(drawn(1), joseki);
-  EXPECT_EQ(played(s, 1), drawn(1));
+    for (int level = 1; level <= 8; ++level)
+      EXPECT_EQ(choice(start, {level, random, true, 10}), kJoseki) << level << random;
+  Game second;
+  second.play(kJoseki);
+  Rng rng(7);
+  PlayerContext ctx{&rng};
+  const Move drawn = com_rand_play(ctx, 2, PiecesLeft(), second.board(), 1, PiecesLeft());
+  EXPECT_EQ(choice(second, {1, false, true, 10}), drawn);
+  Rng rng1(7);
+  PlayerContext ctx1{&rng1};
+  const Move drawn1 = com_rand_play(ctx1, 1, PiecesLeft(), Board(), 1, PiecesLeft());
+  ASSERT_NE(drawn1, kJoseki);
+  EXPECT_EQ(choice(start, {1, false, false, 10}), drawn1);
+  EXPECT_EQ(start.state(), GameState());
 }
 
 }  // namespace

@@ -11,24 +11,22 @@
 namespace trevosk {
 namespace {
 
-// A window that records what the program asks of it; a key pressed while a
-// human seat waits ends the program.
-struct FakeWindow : Frontend, Display, HumanMover, MoveLog {
+// A window that records what the program asks of it; its mouse seat quits,
+// as a key pressed while a human is to move does.
+struct FakeWindow : Frontend, GameObserver, Seat {
   std::vector<std::string>& calls;
+  bool closed_after_first_move = false;
   explicit FakeWindow(std::vector<std::string>& c) : calls(c) {}
-  Display& display() override { return *this; }
-  HumanMover& human() override { return *this; }
-  MoveLog& log() override { return *this; }
   void draw_background() override { calls.push_back("background"); }
-  void draw_board(const Board&) override { calls.push_back("board"); }
-  void draw_pieces(const PiecesLeft&, int) override {}
-  void draw_score(int, int, int turn, int) override {
-    calls.push_back("score " + std::to_string(turn));
+  GameObserver& observer() override { return *this; }
+  Seat& mouse_seat() override { return *this; }
+  bool quit_requested() override { return closed_after_first_move; }
+  void wait_for_key() override { calls.push_back("key"); }
+  void notify(const Game&, const GameEvent& e) override {
+    const char* names[] = {"turn", "placed", "passed", "blocked", "over"};
+    calls.push_back(names[static_cast<int>(e.kind)]);
   }
-  void show_pass(int) override { calls.push_back("pass"); }
-  void finish() override { calls.push_back("finish"); }
-  void move_played(int, const Move&) override { calls.push_back("move"); }
-  void play(GameState&, int, int) override { throw EndProgram{0}; }
+  Move choose(const Game&) override { return Move::none(); }
 };
 
 struct Outcome {
@@ -55,32 +53,37 @@ TEST(Program, SeededTextGameReplays) {
   EXPECT_NE(run({"-t", "-p1", "1", "-p2", "1"}, 43).out, a.out);
 }
 
-// Catches window moves logged twice or elsewhere, stray output, or a wrong key-press status.
+// Catches a window game that skips the background or the final key wait, a
+// quit that does not end the program with status 0, or a close not heeded.
 TEST(Program, WindowGame) {
   std::vector<std::string> calls;
+  bool close = false;
   auto factory = [&](int, int, std::ostream&) -> std::unique_ptr<Frontend> {
-    return std::make_unique<FakeWindow>(calls);
+    auto w = std::make_unique<FakeWindow>(calls);
+    w->closed_after_first_move = close;
+    return w;
   };
   const Outcome r = run({"-p1", "1", "-p2", "1"}, 9, factory);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
-  ASSERT_GE(calls.size(), 3u);
+  ASSERT_GE(calls.size(), 4u);
   EXPECT_EQ(calls[0], "background");
-  EXPECT_EQ(calls[1], "board");
-  EXPECT_EQ(calls[calls.size() - 2], "score 99");
-  EXPECT_EQ(calls.back(), "finish");
-  EXPECT_GT(std::count(calls.begin(), calls.end(), "move"), 20);
-  EXPECT_EQ(std::adjacent_find(calls.begin(), calls.end(),
-                               [](const auto& a, const auto& b) { return a == "move" && b == a; }),
-            calls.end());
-  EXPECT_TRUE(r.out.starts_with("Player1:"));
-  EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
+  EXPECT_EQ(calls[1], "turn");
+  EXPECT_EQ(calls[calls.size() - 2], "over");
+  EXPECT_EQ(calls.back(), "key");
+  EXPECT_GT(std::count(calls.begin(), calls.end(), "placed"), 20);
 
   calls.clear();
   const Outcome key = run({"-p1", "human"}, 1, factory);
   EXPECT_EQ(key.status, 0);
   EXPECT_EQ(key.out, "");
-  EXPECT_EQ(calls.back(), "score 1");
+  EXPECT_EQ(calls, (std::vector<std::string>{"background", "turn"}));
+
+  calls.clear();
+  close = true;
+  const Outcome closed = run({"-p1", "1", "-p2", "1"}, 1, factory);
+  EXPECT_EQ(closed.status, 0);
+  EXPECT_EQ(calls, (std::vector<std::string>{"background", "turn", "placed"}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "../rules/test_positions.h"
+#include "fixtures/random_positions.h"
 
 namespace trevosk {
 namespace {

@@ -7,8 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "../rules/test_positions.h"
+#include "fixtures/random_positions.h"
 #include "rules/legal_moves.h"
+#include "rules/pieces.h"
 
 namespace trevosk {
 namespace {

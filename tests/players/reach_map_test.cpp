@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../rules/test_positions.h"
+#include "fixtures/random_positions.h"
 #include "players/piece_set_eval.h"
 
 namespace trevosk {

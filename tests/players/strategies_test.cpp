@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../rules/test_positions.h"
+#include "fixtures/random_positions.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
 #include "players/reach_players.h"
@@ -17,10 +17,10 @@ namespace {
 // Catches an illegal move, or a trial placement left on the board, pieces or score.
 TEST(Strategies, LegalMoveAndArgumentsUntouched) {
   // Cut down for speed: the mover keeps one piece, the opponent its three smallest.
-  const ComPlayer strategies[] = {
-      com_rand_play,   com_monte_play,   com_fuun3_play,  com_fuun4_play,  com_fuun4r_play,
-      com_fuun4s_play, com_fuun4sr_play, com_fuun6_play,  com_fuun6r_play, com_fuun5_play,
-      com_fuun5s_play, com_fuun5r_play,  com_fuun5sr_play};
+  const ComPlayer strategies[] = {com_rand_play,    com_monte_play,  com_fuun3_play,
+                                  com_fuun4_play,   com_fuun4r_play, com_fuun4s_play,
+                                  com_fuun4sr_play, com_fuun6_play,  com_fuun6r_play,
+                                  com_fuun5_play,   com_fuun5r_play};
   const std::vector<fixtures::Position> positions = fixtures::random_positions(1357, 1);
   int calls = 0;
   for (size_t i = 0; i < positions.size(); i += 3) {
@@ -36,8 +36,8 @@ TEST(Strategies, LegalMoveAndArgumentsUntouched) {
       SCOPED_TRACE("strategy " + std::to_string(k) + " turn " + std::to_string(pos.turn) +
                    " player " + std::to_string(pos.player));
       Rng rng(i);
-      const Move m = strategies[k](PlayerContext{&rng, {0, 2, 2}}, pos.player, pos.own(),
-                                   pos.field, pos.turn, pos.opp());
+      const Move m = strategies[k](PlayerContext{&rng, {0, 2, 2}}, pos.player, pos.own(), pos.field,
+                                   pos.turn, pos.opp());
       EXPECT_NE(std::find(pos.moves.begin(), pos.moves.end(), m), pos.moves.end());
       EXPECT_EQ(pos.field, before.field);
       EXPECT_EQ(pos.left, before.left);

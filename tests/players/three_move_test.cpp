@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "../rules/test_positions.h"
+#include "fixtures/random_positions.h"
 #include "players/reach_players.h"
 #include "rules/legal_moves.h"
+#include "rules/pieces.h"
 
 namespace trevosk {
 namespace {

@@ -5,17 +5,18 @@
 #include <bit>
 #include <cstring>
 
+#include "fixtures/random_positions.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
 #include "players/reach_map.h"
 #include "players/reach_players.h"
 #include "players/three_move.h"
-#include "reference/random_positions.h"
+#include "reference/reference.h"
 
 namespace trevosk {
 namespace {
 
-using testing::Position;
+using fixtures::Position;
 
 void expect_same_values(const EvalResult& actual, const EvalResult& expected) {
   ASSERT_EQ(actual.moves, expected.moves);
@@ -28,7 +29,7 @@ void expect_same_values(const EvalResult& actual, const EvalResult& expected) {
 
 // Every other position of a few random games, so that all turns appear.
 std::vector<Position> sample(int games, uint64_t seed, int step) {
-  std::vector<Position> all = testing::random_positions(games, seed);
+  std::vector<Position> all = fixtures::random_positions(seed, games);
   std::vector<Position> out;
   for (size_t i = 0; i < all.size(); i += step) out.push_back(all[i]);
   return out;
@@ -90,7 +91,7 @@ TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
 // runs on the reference enumeration are slow: late positions only.
 TEST(PlayersDifferential, RandomAndMonteCarloDrawLikeTheReference) {
   int monte_carlo_runs = 0;
-  for (const Position& pos : sample(4, 15, 5)) {
+  for (const Position& pos : sample(6, 15, 5)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
     std::vector<std::pair<ComPlayer, ComPlayer>> players{{com_rand_play, reference::com_rand_play}};
@@ -120,8 +121,8 @@ TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {
     const auto actual =
         com_sante_eval(ctx, p, own, pos.field, pos.turn, opp, com_fuun4_eval, com_fuun4_eval);
     const auto expected =
-        reference::com_sante_eval(ctx, p, own, pos.field, pos.turn, opp,
-                                  reference::com_fuun4_eval, reference::com_fuun4_eval);
+        reference::com_sante_eval(ctx, p, own, pos.field, pos.turn, opp, reference::com_fuun4_eval,
+                                  reference::com_fuun4_eval);
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
       ASSERT_EQ(actual[i].move, expected[i].move);

@@ -2,7 +2,8 @@
 // of random games: same lists element for element.
 #include <gtest/gtest.h>
 
-#include "reference/random_positions.h"
+#include "fixtures/random_positions.h"
+#include "reference/reference.h"
 #include "rules/filtered_moves.h"
 #include "rules/legal_moves.h"
 
@@ -10,7 +11,7 @@ namespace trevosk {
 namespace {
 
 TEST(RulesDifferential, LegalListsAndExistenceMatchTheReference) {
-  const auto positions = testing::random_positions(60, 1);
+  const auto positions = fixtures::random_positions(1, 60);
   for (const auto& pos : positions)
     for (int p = 1; p <= 2; ++p)
       // The real turn, and turn 1, when the first-placement rule applies.
@@ -26,7 +27,7 @@ TEST(RulesDifferential, LegalListsAndExistenceMatchTheReference) {
 }
 
 TEST(RulesDifferential, FilteredListsMatchTheReference) {
-  const auto positions = testing::random_positions(20, 2);
+  const auto positions = fixtures::random_positions(2, 20);
   Rng rng(3);
   MoveList expected, actual;
   for (const auto& pos : positions) {

@@ -9,8 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "fixtures/random_positions.h"
 #include "rules/filtered_moves.h"
-#include "test_positions.h"
+#include "rules/pieces.h"
 
 namespace trevosk {
 namespace {
