@@ -1,57 +1,53 @@
-// parallel_for: spreads independent per-index work over the machine's cores.
+// parallel_for: spreads independent per-index work over a pool of threads.
+//
+// The pool is made once per process, when a parallel_for first needs a
+// helper, and grows to the most helpers ever asked for; its threads wait for
+// work between calls. How many threads one call may use is set per calling
+// thread (set_thread_budget), so that a tool running games side by side can
+// give each game one thread; a budget of 1 runs everything on the caller and
+// starts no thread. Each index writes only its own results, so the outcome
+// never depends on the budget or on how the indices are shared out.
 #pragma once
 
 #include <algorithm>
-#include <atomic>
 #include <thread>
-#include <vector>
 
 namespace trevosk {
 
-namespace detail {
-// Set on the threads of a parallel_for, whose bodies run their own loops
-// sequentially: the cores are busy already.
-inline thread_local bool inside_parallel_for = false;
-inline thread_local int thread_budget = 0;
-}  // namespace detail
-
 // The number of threads a parallel_for started on the calling thread may
 // use, the calling thread included: 1 keeps all work on it, 0 (the default)
-// allows one per core. Results never depend on it.
-inline void set_thread_budget(int threads) { detail::thread_budget = threads; }
+// allows one per core.
+void set_thread_budget(int threads);
 
-// Calls body(i) exactly once for every i in [0, n), on up to one thread per
-// core. Each call writes only its own results, so the outcome does not depend
-// on how the indices are split. Jobs smaller than min_parallel, and nested
-// calls, stay on the calling thread.
+namespace detail {
+
+// Whether the calling thread runs the body of a parallel_for: its own loops
+// then stay sequential, since the cores are busy already.
+bool inside_parallel_for();
+// The budget of the calling thread, resolved (at least 1).
+int thread_budget();
+
+// Runs body(i) for every i in [0, n) on the calling thread and on up to
+// `helpers` pool threads; returns when all are done.
+void run_on_pool(int n, int helpers, void (*call)(void* body, int i), void* body);
+
+}  // namespace detail
+
+// Calls body(i) exactly once for every i in [0, n). Jobs smaller than
+// min_parallel per extra thread, and nested calls, stay on the calling thread.
 template <class Body>
 void parallel_for(int n, Body&& body, int min_parallel = 12) {
-  static const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  constexpr int kChunk = 1;
-  const int budget = detail::thread_budget > 0 ? detail::thread_budget : cores;
-  const int threads =
-      detail::inside_parallel_for ? 1 : std::min({budget, cores, n, n / min_parallel + 1});
+  const int threads = detail::inside_parallel_for()
+                          ? 1
+                          : std::min({detail::thread_budget(), n, n / min_parallel + 1});
   if (threads < 2) {
     for (int i = 0; i < n; ++i) body(i);
     return;
   }
-  std::atomic<int> next{0};
-  auto worker = [&] {
-    const bool was_inside = detail::inside_parallel_for;
-    detail::inside_parallel_for = true;
-    for (;;) {
-      const int start = next.fetch_add(kChunk, std::memory_order_relaxed);
-      if (start >= n) break;
-      const int end = std::min(n, start + kChunk);
-      for (int i = start; i < end; ++i) body(i);
-    }
-    detail::inside_parallel_for = was_inside;
-  };
-  std::vector<std::thread> helpers;
-  helpers.reserve(threads - 1);
-  for (int k = 1; k < threads; ++k) helpers.emplace_back(worker);
-  worker();
-  for (std::thread& t : helpers) t.join();
+  using B = std::remove_reference_t<Body>;
+  detail::run_on_pool(
+      n, threads - 1, [](void* b, int i) { (*static_cast<B*>(b))(i); },
+      const_cast<void*>(static_cast<const void*>(&body)));
 }
 
 }  // namespace trevosk
