@@ -33,6 +33,14 @@ constexpr std::array<Level, kMaxLevel> kLevels = {{
     {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 0},
 }};
 
+// The evaluators the plain strategies of levels 3 to 5 rank by: player 1's,
+// player 2's.
+constexpr std::array<std::array<Evaluator, 2>, 3> kLevelEvaluators = {{
+    {com_fuun3_eval, com_fuun6_eval},
+    {com_fuun4_eval, com_fuun3_eval},
+    {com_fuun4s_eval, com_fuun4_eval},
+}};
+
 }  // namespace
 
 ComPlayer level_strategy(int player, int level, bool random_assist) {
@@ -44,6 +52,21 @@ ComPlayer level_strategy(int player, int level, bool random_assist) {
 int level_think_width(int level, int configured) {
   const int forced = kLevels[level - 1].width;
   return forced != 0 ? forced : configured;
+}
+
+std::vector<Candidate> level_values(const PlayerContext& ctx, int player, int level,
+                                    const PiecesLeft& left, const Board& field, int turn,
+                                    const PiecesLeft& opp_left) {
+  assert(level >= kMinLevel && level <= kMaxLevel && (player == 1 || player == 2));
+  if (level <= 2) return {};
+  // Levels 6 to 8 play com_fuun5_play, which chooses in the reading's order.
+  if (level >= 6)
+    return com_sante_eval(ctx, player, left, field, turn, opp_left, com_fuun4_eval, com_fuun4_eval);
+  const EvalResult r = kLevelEvaluators[level - 3][player - 1](player, left, field, turn, opp_left);
+  std::vector<Candidate> out;
+  out.reserve(r.moves.size());
+  for (size_t i = 0; i < r.moves.size(); ++i) out.push_back({r.moves[i], r.values[i]});
+  return out;
 }
 
 }  // namespace trevosk
