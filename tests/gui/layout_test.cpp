@@ -12,25 +12,22 @@ TEST(Layout, EveryTargetPointPressesThatTarget) {
   for (int c = 0; c < 14; ++c) {
     for (int r = 0; r < 14; ++r) {
       const Point p = square_point(c, r);
-      EXPECT_FALSE(in_panel_band(p.x)) << c << "," << r;
-      EXPECT_TRUE(in_board_band(p.y)) << c << "," << r;
+      EXPECT_TRUE(!in_panel_band(p.x) && in_board_band(p.y)) << c << "," << r;
       EXPECT_EQ(drop_square(p.x, p.y), (Square{c, r}));
     }
   }
   for (int player = 1; player <= 2; ++player) {
     for (int i = 0; i < 21; ++i) {
       const Point p = slot_point(player, i);
-      EXPECT_FALSE(in_panel_band(p.x) || in_board_band(p.y)) << player << " slot " << i;
-      EXPECT_TRUE(in_tray_band(player, p.y)) << player << " slot " << i;
-      EXPECT_FALSE(in_tray_band(3 - player, p.y)) << player << " slot " << i;
+      EXPECT_TRUE(!in_panel_band(p.x) && !in_board_band(p.y) && in_tray_band(player, p.y) &&
+                  !in_tray_band(3 - player, p.y));
       EXPECT_EQ(tray_slot(player, p.x, p.y), i) << player;
     }
   }
   for (Control c : {Control::MirrorLeftRight, Control::MirrorTopBottom, Control::TurnLeft,
                     Control::TurnRight}) {
     const Point p = control_point(c);
-    EXPECT_TRUE(in_panel_band(p.x));
-    EXPECT_EQ(control_at(p.x, p.y), c) << p.x << "," << p.y;
+    EXPECT_TRUE(in_panel_band(p.x) && control_at(p.x, p.y) == c) << p.x << "," << p.y;
   }
 }
 

@@ -3,22 +3,30 @@
 #include <cstdint>
 
 #include "gui_test_support.h"
-#include "rules/pieces.h"
 
 namespace trevosk::testing {
 namespace {
 
 class Rendering : public WindowTest {
  protected:
-  // Player 1 owns (4, 4), its start square, and (5, 5); player 2 owns (6, 7)
-  // and its start square (9, 9) is free.
+  // Player 1 owns (4, 4), its start square, and (5, 5), and has used piece
+  // 9; player 2 owns (6, 7), its start square (9, 9) is free, and only piece
+  // 13 is left to it.
   void draw_position() {
     Board b;
     b.set_square(4, 4, Cell::Owned1);
     b.set_square(5, 5, Cell::Owned1);
     b.set_square(6, 7, Cell::Owned2);
+    PiecesLeft left1;
+    left1.set(9, false);
     draw_ground(w);
     draw(w, b);
+    draw_pieces(w, left1, 1);
+    draw_pieces(w, PiecesLeft::only(13), 2);
+  }
+  int count_in_slot(int player, int i) const {
+    const Point m = slot_point(player, i);
+    return count(m.x - 18, m.y - 18, m.x + 17, m.y + 17, player_color[player - 1]);
   }
   // Pixels of colour k in the rectangle from (x0, y0) to (x1, y1) inclusive.
   int count(int x0, int y0, int x1, int y1, Color k) const {
@@ -29,19 +37,16 @@ class Rendering : public WindowTest {
   }
 };
 
-// Catches a board square, ring, frame or arrow drawn in the wrong place or
-// colour (pixels as the window has always shown them).
+// Catches a board square, ring, frame, arrow or tray piece drawn in the
+// wrong place or colour (pixels as the window has always shown them).
 TEST_F(Rendering, BoardAndPanelLandmarks) {
   draw_position();
-  const Color grey = kEmptyGrey, magenta = player_color[0], yellow = player_color[1];
-  EXPECT_EQ(count(19, 361, 34, 376, grey), 256);       // square (0, 0), top left
-  EXPECT_EQ(count(253, 127, 268, 142, grey), 256);     // square (13, 13), bottom right
-  EXPECT_EQ(count(91, 289, 106, 304, magenta), 256);   // (4, 4): no ring once covered
-  EXPECT_EQ(count(109, 271, 124, 286, magenta), 256);  // (5, 5)
-  EXPECT_EQ(count(127, 235, 142, 250, yellow), 256);   // (6, 7)
-  // The grid's gaps around square (0, 0) stay black.
-  EXPECT_EQ(count(18, 360, 35, 377, kBlack), 18 * 18 - 256);
-  // The ring on the free start square (9, 9), grey inside.
+  const Color grey = kEmptyGrey, yellow = player_color[1];
+  EXPECT_EQ(count(19, 361, 34, 376, grey), 256);              // square (0, 0), top left
+  EXPECT_EQ(count(18, 360, 35, 377, kBlack), 18 * 18 - 256);  // and the gaps around it
+  EXPECT_EQ(count(91, 289, 106, 304, player_color[0]), 256);  // (4, 4): no ring once covered
+  EXPECT_EQ(count(127, 235, 142, 250, yellow), 256);          // (6, 7)
+  // The ring on the free start square (9, 9), grey inside; the frames.
   EXPECT_EQ(w.point_color(189, 207), grey);
   for (auto [x, y] : {std::pair{197, 207}, {181, 207}, {189, 215}, {189, 199}})
     EXPECT_EQ(w.point_color(x, y), yellow) << x << "," << y;
@@ -52,6 +57,12 @@ TEST_F(Rendering, BoardAndPanelLandmarks) {
   for (auto [x, y] : {std::pair{370, 210}, {310, 150}, {310, 170}, {470, 170}})
     EXPECT_EQ(w.point_color(x, y), kArrowWhite) << x << "," << y;
   EXPECT_EQ(w.point_color(395, 205), kBlack);
+  // Trays: a used piece leaves its slot empty; 4 x 4 pixels per square.
+  EXPECT_EQ(count_in_slot(1, 0), 16);
+  EXPECT_EQ(count_in_slot(1, 9), 0);
+  EXPECT_EQ(count_in_slot(2, 12), 0);
+  EXPECT_EQ(count_in_slot(2, 13), 5 * 16);
+  EXPECT_EQ(w.point_color(15, tray_bottom(1)), kTrayRed);
 }
 
 // Catches any pixel of the ground, board or trays that moves or changes
@@ -59,36 +70,10 @@ TEST_F(Rendering, BoardAndPanelLandmarks) {
 // system's font) against the one recorded.
 TEST_F(Rendering, FrameOfAPositionIsAsRecorded) {
   draw_position();
-  PiecesLeft left1, left2 = PiecesLeft::only(13);
-  left1.set(9, false);
-  draw_pieces(w, left1, 1);
-  draw_pieces(w, left2, 2);
   uint64_t hash = 1469598103934665603u;  // FNV-1a over the pixels
-  for (int y = 0; y < w.height(); ++y) {
-    for (int x = 0; x < w.width(); ++x) {
-      hash = (hash ^ w.point_color(x, y)) * 1099511628211u;
-    }
-  }
+  for (int y = 0; y < w.height(); ++y)
+    for (int x = 0; x < w.width(); ++x) hash = (hash ^ w.point_color(x, y)) * 1099511628211u;
   EXPECT_EQ(hash, 0x52d1cae8742f1a41u) << std::hex << hash;
-}
-
-// Catches a used piece left in its tray, or a piece drawn in another's slot:
-// each slot holds exactly its own piece's squares (4 x 4 pixels each).
-TEST_F(Rendering, TraysShowTheUnusedPiecesInTheirSlots) {
-  PiecesLeft left1, left2 = PiecesLeft::only(13);
-  for (int used : {0, 9, 20}) left1.set(used, false);
-  draw_pieces(w, left1, 1);
-  draw_pieces(w, left2, 2);
-  for (int p = 1; p <= 2; ++p) {
-    const PiecesLeft& left = p == 1 ? left1 : left2;
-    EXPECT_EQ(w.point_color(15, tray_bottom(p)), kTrayRed);
-    for (int i = 0; i < kPieceCount; ++i) {
-      const Point m = slot_point(p, i);
-      const int want = left[i] ? 16 * piece_tables().square_count[i] : 0;
-      EXPECT_EQ(count(m.x - 18, m.y - 18, m.x + 17, m.y + 17, player_color[p - 1]), want)
-          << "player " << p << " piece " << i;
-    }
-  }
 }
 
 // Catches a status line that leaves old text behind or erases around it.
