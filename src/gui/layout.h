@@ -164,8 +164,8 @@ inline constexpr ControlArea kControlAreas[] = {
     {Control::TurnRight, 140, 190, 72, 140},
 };
 
-// Whether a press at (x, y) goes to the control panel: any press right of
-// its left edge, at any height.
+// Whether a press at x goes to the control panel: any press right of its
+// left edge, at any height.
 constexpr bool in_panel_band(int x) { return x > kPanel.x; }
 
 // The control a press at (x, y) in the panel band hits, the areas tested in
