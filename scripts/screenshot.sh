@@ -2,6 +2,9 @@
 # Takes the README's screenshot of a game in progress:
 #   scripts/screenshot.sh [BINARY] [OUTPUT]   (defaults: build/trevosk, docs/screenshot.png)
 #
+# Where to click comes from the layout tool built next to the binary
+# (tools/trevosk-layout in its build tree).
+#
 # A text-mode game between two level-4 players gives player 1's moves. The
 # same game is then played in a window under a virtual X server, player 1 as
 # a human whose moves are made with the mouse (pick from the tray, mirror and
@@ -13,6 +16,8 @@ source "$(dirname "$0")/xvfb.sh"
 
 bin=${1:-build/trevosk}
 output=${2:-docs/screenshot.png}
+layout=$(dirname "$bin")/tools/trevosk-layout
+[[ -x $layout ]] || { echo "screenshot: no layout tool at $layout" >&2; exit 1; }
 moves_before_shot=7
 
 tmp=$(mktemp -d)
@@ -34,9 +39,10 @@ start_xvfb || { echo "screenshot: Xvfb did not start" >&2; exit 1; }
 game_pid=$!
 window=$(xdotool search --sync --name '^Kalvon Trevosk$' | head -n 1)
 
-# Window coordinates here count from the top left, as X does; the program's
-# own count from the bottom left (y_x = 499 - y).
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# X's window coordinates, from the layout tool.
+at() { "$layout" "$@"; }
+click() { xdotool mousemove --window "$window" $(at "$@") click 1; }
+hover() { xdotool mousemove --window "$window" $(at "$@"); }
 decode() {  # one code character of a column or row: "1".."9" 0..8, "A".."E" 9..13
   local c=$1
   if [[ $c == [1-9] ]]; then echo $((c - 1)); else echo $(($(printf '%d' "'$c") - 56)); fi
@@ -45,9 +51,9 @@ decode() {  # one code character of a column or row: "1".."9" 0..8, "A".."E" 9..
 # a mirror for an odd one, then quarter turns (each adds 2).
 pick() {
   local piece=$(($(printf '%d' "'$1") - 97)) rot=$2
-  click $((15 + 36 * (piece % 7) + 18)) $((499 - (5 + 108 - 36 * (piece / 7) - 18)))
-  if ((rot % 2)); then click 400 $((499 - 210)); fi
-  for ((i = 0; i < rot / 2; ++i)); do click 450 $((499 - 200)); done
+  click slot 1 "$piece"
+  if ((rot % 2)); then click control mirror_left_right; fi
+  for ((i = 0; i < rot / 2; ++i)); do click control turn_right; done
 }
 wait_for_moves() {
   for _ in $(seq 300); do
@@ -63,14 +69,14 @@ for ((k = 0; k < moves_before_shot; ++k)); do
   code=${codes[k]}
   pick "${code:2:1}" "${code:3:1}"
   x=$(decode "${code:0:1}") y=$(decode "${code:1:1}")
-  xdotool mousemove --window "$window" $((18 * x + 26)) $((131 + 18 * y))
-  click $((18 * x + 26)) $((131 + 18 * y))
+  hover square "$x" "$y"
+  click square "$x" "$y"
 done
 wait_for_moves $((2 * moves_before_shot))
 code=${codes[moves_before_shot]}
 pick "${code:2:1}" "${code:3:1}"
 x=$(decode "${code:0:1}") y=$(decode "${code:1:1}")
-xdotool mousemove --window "$window" $((18 * x + 26 + 18)) $((131 + 18 * y - 18))
+hover square $((x + 1)) $((y - 1))  # held up and to the right of its place
 sleep 0.5
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"

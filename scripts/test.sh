@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs every test: the whole suite in a
 # release build, then the unit and window tests and the input-abuse runs of
-# the binary in an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# the binary in an AddressSanitizer + UndefinedBehaviorSanitizer build, then
+# the unit tests of a build without the window and what it links.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -15,4 +16,10 @@ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVOSK_SAN
   -DTREVOSK_BENCH=OFF
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 (cd build-asan && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|gui|e2e-sanitize)$')
+
+echo "== build without the window"
+cmake -S . -B build-nogui -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVOSK_GUI=OFF \
+  -DTREVOSK_BENCH=OFF > /dev/null
+cmake --build build-nogui -j "$(nproc)" --target trevosk unit_tests
+(cd build-nogui && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|nogui)$')
 echo "== all tests passed"

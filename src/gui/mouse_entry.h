@@ -13,6 +13,7 @@
 #pragma once
 
 #include "game/seat.h"
+#include "gui/layout.h"
 #include "gui/window.h"
 
 namespace trevosk {
@@ -33,12 +34,12 @@ class UserTurn {
   void draw_piece(int x, int y);
   // The selected piece in the control panel.
   void draw_ctrl_piece();
-  // A press in the control panel, in panel coordinates.
-  void get_ctrl(int cx, int cy);
-  // A press in the player's tray, in tray coordinates.
-  void get_piece(int tx, int ty);
-  // A press on the board band (y relative to the band): the move dropped
-  // there when the game accepts it, Move::none() when the drop is refused.
+  // A press in the control panel on control c (None between the controls).
+  void get_ctrl(Control c);
+  // A press in the player's tray on the given slot (-1: none).
+  void get_piece(int slot);
+  // A press on the board band at (x, y): the move dropped there when the
+  // game accepts it, Move::none() when the drop is refused.
   Move set_field(int x, int y);
 
   int sel_piece() const { return sel_piece_; }

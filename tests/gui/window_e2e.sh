@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The program in a real window, as a person would run it:
-#   window_e2e.sh BINARY
+#   window_e2e.sh BINARY LAYOUT_TOOL
 # Under a virtual X server, a game between two computer seats is shown to
 # the end: the window read back holds a board whose squares agree with the
 # scores of the result line; a mouse click does not end the final wait, a
@@ -9,6 +9,7 @@ set -uo pipefail
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 
 bin=$1
+layout=$2
 tmp=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
@@ -45,15 +46,16 @@ sleep 0.3  # the final frame is shown before the wait; leave the server a moment
 import -window "$window" "$tmp/shot.png" || fail "could not read the window back"
 [[ $(identify -format '%wx%h' "$tmp/shot.png") == 500x500 ]] || fail "window is not 500x500"
 
-# The middle pixel of every board square (image rows count from the top).
+# The middle pixel of every board square, from the layout tool.
+targets=()
+for c in $(seq 0 13); do for r in $(seq 0 13); do targets+=(square "$c" "$r"); done; done
+"$layout" "${targets[@]}" > "$tmp/squares" || fail "layout tool"
 counts=$(convert "$tmp/shot.png" txt:- | awk -F'[ ,:]+' '
-  NR > 1 {
-    x = $1; y = $2
-    if (x >= 26 && x <= 260 && (x - 26) % 18 == 0 && y >= 131 && y <= 365 && (y - 131) % 18 == 0) {
-      for (i = 3; i <= NF; ++i) if ($i ~ /^#/) { n[substr($i, 1, 7)]++; break }
-    }
+  NR == FNR { want[$1 "," $2] = 1; next }
+  FNR > 1 && ($1 "," $2) in want {
+    for (i = 3; i <= NF; ++i) if ($i ~ /^#/) { n[substr($i, 1, 7)]++; break }
   }
-  END { printf "%d %d %d", n["#FF00FF"], n["#FFFF00"], n["#323232"] }')
+  END { printf "%d %d %d", n["#FF00FF"], n["#FFFF00"], n["#323232"] }' "$tmp/squares" -)
 read -r own1 own2 empty <<< "$counts"
 ((own1 == score1 && own2 == score2 && own1 + own2 + empty == 196)) ||
   fail "board shows $own1 / $own2 squares and $empty empty; result line says $score1 / $score2"
