@@ -18,8 +18,6 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 (cd build-asan && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|gui|e2e-sanitize)$')
 
 echo "== build without the window"
-cmake -S . -B build-nogui -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVOSK_GUI=OFF \
-  -DTREVOSK_BENCH=OFF > /dev/null
-cmake --build build-nogui -j "$(nproc)" --target trevosk unit_tests
+bash scripts/build.sh build-nogui -DTREVOSK_GUI=OFF -DTREVOSK_BENCH=OFF
 (cd build-nogui && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|nogui)$')
 echo "== all tests passed"
