@@ -66,7 +66,7 @@ Move EngineSeat::choose(const Game& game) {
     return Move::none();
   }
   if (r.status == EngineProcess::Reply::Status::Failure) {
-    fail("answered `?" + printable(r.text) + "' to genmove");
+    fail("answered `? " + printable(r.text) + "' to genmove");
     return Move::none();
   }
   const std::string text = trim(r.text);
