@@ -57,8 +57,9 @@ int replay_mode(const MatchOptions& o) {
     if (!replay_game(r, std::cout, error)) return fail(o.replay_file + ": " + error);
     return 0;
   }
-  return fail(o.replay_file + ": no game" +
-              (o.replay_game ? " " + std::to_string(*o.replay_game) : std::string()));
+  std::string which = "no game";
+  if (o.replay_game) which += ' ' + std::to_string(*o.replay_game);
+  return fail(o.replay_file + ": " + which);
 }
 
 // The progress line on a terminal: games done, A's points, the time left.
@@ -137,7 +138,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> words(argv + 1, argv + argc);
   MatchOptions options;
   std::string error;
-  if (!parse_match_options(words, options, error)) return fail(error + "\n" + match_usage(), 2);
+  if (!parse_match_options(words, options, error))
+    return fail(error + " (trevosk-match --help lists the options)", 2);
   switch (options.mode) {
     case MatchOptions::Mode::Help:
       std::cout << match_usage();
