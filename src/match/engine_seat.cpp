@@ -45,6 +45,15 @@ bool EngineSeat::new_game(const Game& game, uint64_t seed) {
     return false;
   }
   if (!command("clear_board")) return false;
+  if (settings_) {
+    const ComputerConfig& c = *settings_;
+    const std::string level = std::to_string(c.level);
+    if (!command("set_level 1 " + level) || !command("set_level 2 " + level) ||
+        !command(std::string("set_random_assist ") + (c.random_assist ? "on" : "off")) ||
+        !command(std::string("set_opening ") + (c.use_joseki ? "on" : "off")) ||
+        !command("set_width " + std::to_string(c.think_width)))
+      return false;
+  }
   // Not every program has set_seed: a refusal is fine, a broken program not.
   const EngineProcess::Reply r =
       process_.ask("set_seed " + std::to_string(seed), setup_time(), cancel_);

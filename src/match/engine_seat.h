@@ -1,6 +1,8 @@
 // EngineSeat: a seat played by an outside program over the engine protocol.
 //
-// For each game the program gets clear_board, set_seed and every half-move
+// For each game the program gets clear_board, the seat's settings when it
+// has them (set_level for both players, set_random_assist, set_opening,
+// set_width), set_seed and every half-move
 // played so far; then every half-move it did not choose itself (the
 // opponent's, and its own forced passes) as "play P MOVE", and "genmove P"
 // when it is to choose. Its answer must be a legal move of the side to move.
@@ -14,6 +16,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/computer_seat.h"
 #include "game/game_events.h"
 #include "game/seat.h"
 #include "match/engine_process.h"
@@ -24,8 +27,10 @@ class EngineSeat : public Seat, public GameObserver {
  public:
   // move_time: seconds for each genmove (none when 0); other commands get
   // at least kSetupSeconds.
-  EngineSeat(EngineProcess& process, double move_time, const std::atomic<bool>* cancel)
-      : process_(process), move_time_(move_time), cancel_(cancel) {}
+  // settings: what to tell the program, or null to leave it as it is.
+  EngineSeat(EngineProcess& process, const ComputerConfig* settings, double move_time,
+             const std::atomic<bool>* cancel)
+      : process_(process), settings_(settings), move_time_(move_time), cancel_(cancel) {}
 
   static constexpr double kSetupSeconds = 10;
 
@@ -44,6 +49,7 @@ class EngineSeat : public Seat, public GameObserver {
   double setup_time() const;
 
   EngineProcess& process_;
+  const ComputerConfig* settings_;
   double move_time_;
   const std::atomic<bool>* cancel_;
   std::string failure_;

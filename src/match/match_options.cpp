@@ -33,6 +33,8 @@ std::string match_usage() {
          "  level:L[,r][,n][,w=W]  built-in player, level 1-8; r random assist,\n"
          "                         n no stored opening, w think width 1-99\n"
          "  cmd:PROGRAM [ARGS...]  outside program speaking the engine protocol\n"
+         "  level:L[,r][,n][,w=W],cmd=PROGRAM [ARGS...]\n"
+         "                         outside program told to play with these settings\n"
          "Options:\n"
          "  --games N          games to play, in pairs with seats swapped (default 100)\n"
          "  --concurrency K    games at once (default: the number of cores)\n"

@@ -72,7 +72,9 @@ std::optional<GameRecord> MatchTable::play(int index) {
     const int s = seat_of[p];
     Seat* seat = nullptr;
     if (specs[s]->outside) {
-      engines[p] = std::make_unique<EngineSeat>(*processes_[s], config_.move_time, cancel_);
+      engines[p] = std::make_unique<EngineSeat>(
+          *processes_[s], specs[s]->configured ? &specs[s]->computer : nullptr, config_.move_time,
+          cancel_);
       observers.push_back(engines[p].get());
       seat = engines[p].get();
     } else {

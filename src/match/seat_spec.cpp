@@ -10,6 +10,15 @@ namespace {
 constexpr int kMinWidth = 1;
 constexpr int kMaxWidth = 99;
 
+std::vector<std::string> split(std::string_view text, char sep);
+
+std::vector<std::string> split_command(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::string& w : split(text, ' '))
+    if (!w.empty()) words.push_back(std::move(w));
+  return words;
+}
+
 std::vector<std::string> split(std::string_view text, char sep) {
   std::vector<std::string> words;
   size_t start = 0;
@@ -58,11 +67,24 @@ bool parse_level(std::string_view body, ComputerConfig& config, std::string& err
 bool parse_seat(std::string_view text, SeatSpec& seat, std::string& error) {
   seat = SeatSpec{};
   seat.text = std::string(text);
-  if (text.starts_with("level:")) return parse_level(text.substr(6), seat.computer, error);
+  if (text.starts_with("level:")) {
+    std::string_view body = text.substr(6);
+    // Everything after ",cmd=" is the program's command, commas and all.
+    const size_t cmd = body.find(",cmd=");
+    if (cmd != std::string_view::npos) {
+      seat.outside = seat.configured = true;
+      seat.command = split_command(body.substr(cmd + 5));
+      body = body.substr(0, cmd);
+      if (seat.command.empty()) {
+        error = "cmd= needs a program";
+        return false;
+      }
+    }
+    return parse_level(body, seat.computer, error);
+  }
   if (text.starts_with("cmd:")) {
     seat.outside = true;
-    for (std::string& w : split(text.substr(4), ' '))
-      if (!w.empty()) seat.command.push_back(std::move(w));
+    seat.command = split_command(text.substr(4));
     if (seat.command.empty()) {
       error = "cmd: needs a program";
       return false;

@@ -2,8 +2,13 @@
 //
 //   level:L[,r][,n][,w=W]  a built-in computer seat (level 1..8, random
 //                          assist, no stored opening, think width 1..99)
-//   cmd:PROGRAM [ARGS...]  an outside program speaking the engine protocol;
-//                          the words are split on spaces
+//   cmd:PROGRAM [ARGS...]  an outside program speaking the engine protocol,
+//                          playing with its own settings
+//   level:L[,r][,n][,w=W],cmd=PROGRAM [ARGS...]
+//                          an outside program told to play with the level's
+//                          settings (set_level, set_random_assist,
+//                          set_opening, set_width)
+// The words of a program's command are split on spaces.
 #pragma once
 
 #include <string>
@@ -16,7 +21,8 @@ namespace trevosk {
 
 struct SeatSpec {
   std::string text;                  // as given
-  bool outside = false;              // cmd: rather than level:
+  bool outside = false;              // played by an outside program
+  bool configured = false;           // the program is told `computer`
   ComputerConfig computer;           // for level:
   std::vector<std::string> command;  // for cmd: the program and its arguments
 };
