@@ -136,7 +136,7 @@ std::string summary_text(const MatchSummary& s) {
 std::string summary_csv_header() {
   return "seat_a,seat_b,games,wins_a,draws,losses_a,score_rate,score_rate_low,score_rate_high,"
          "elo,elo_low,elo_high,score_diff,score_diff_low,score_diff_high,ms_mean_a,ms_max_a,"
-         "ms_mean_b,ms_max_b,forfeits_a,forfeits_b\n";
+         "moves_a,ms_mean_b,ms_max_b,moves_b,forfeits_a,forfeits_b\n";
 }
 
 std::string summary_csv_row(const MatchSummary& s) {
@@ -150,6 +150,7 @@ std::string summary_csv_row(const MatchSummary& s) {
   for (const SeatTimes* t : {&s.time_a, &s.time_b}) {
     fields.push_back(fmt("%.3f", t->mean_ms));
     fields.push_back(fmt("%.3f", t->max_ms));
+    fields.push_back(std::to_string(t->moves));
   }
   fields.push_back(std::to_string(forfeits[0]));
   fields.push_back(std::to_string(forfeits[1]));
