@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Plays the strength ladder of the built-in levels and draws it:
-#   scripts/ladder.sh [GAMES [SEED]]      (defaults: 200 games per pair, seed 1)
+#   scripts/ladder.sh [GAMES [SEED]]      (defaults: 300 games per pair, seed 1)
 # Each pair of adjacent levels (the higher one as seat A) and level 8 against
 # every lower level play GAMES games with 4 random opening half-moves per
 # pair. Writes docs/ladder.csv (one summary row per pair) and docs/ladder.png
 # (the ladder); the records stay in build/ladder/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-games=${1:-200}
+games=${1:-300}
 seed=${2:-1}
 openings=4
 
