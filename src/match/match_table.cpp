@@ -1,6 +1,7 @@
 #include "match/match_table.h"
 
 #include <chrono>
+#include <cmath>
 
 #include "game/computer_seat.h"
 #include "game/game_loop.h"
@@ -23,7 +24,9 @@ class TimedSeat : public Seat {
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     const size_t half_move = game.history().size();
     if (ms_.size() <= half_move) ms_.resize(half_move + 1);
-    ms_[half_move] = took.count();
+    // Kept to the microsecond, as the record file holds it, so that a summary
+    // read back from the file is the one printed at the end of the match.
+    ms_[half_move] = std::round(took.count() * 1000) / 1000;
     return m;
   }
 
