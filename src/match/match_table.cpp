@@ -39,9 +39,9 @@ class TimedSeat : public Seat {
 
 MatchTable::MatchTable(const MatchConfig& config, const std::atomic<bool>* cancel)
     : config_(config), cancel_(cancel) {
-  const SeatSpec* specs[] = {&config.seat_a, &config.seat_b};
+  const MatchSeat* seats[] = {&config.seat_a, &config.seat_b};
   for (int s = 0; s < 2; ++s)
-    if (specs[s]->outside) processes_[s] = std::make_unique<EngineProcess>(specs[s]->command);
+    if (seats[s]->outside) processes_[s] = std::make_unique<EngineProcess>(seats[s]->command);
 }
 
 void MatchTable::close() {
@@ -66,7 +66,7 @@ std::optional<GameRecord> MatchTable::play(int index) {
   // Seats by player number: index 1 and 2. One generator for both built-in seats.
   Rng rng(rec.seed);
   const int seat_of[3] = {0, rec.a_first ? 0 : 1, rec.a_first ? 1 : 0};
-  const SeatSpec* specs[] = {&config_.seat_a, &config_.seat_b};
+  const MatchSeat* seats[] = {&config_.seat_a, &config_.seat_b};
   std::array<std::unique_ptr<ComputerSeat>, 3> computers;
   std::array<std::unique_ptr<EngineSeat>, 3> engines;
   std::array<std::unique_ptr<TimedSeat>, 3> timed;
@@ -74,14 +74,14 @@ std::optional<GameRecord> MatchTable::play(int index) {
   for (int p = 1; p <= 2; ++p) {
     const int s = seat_of[p];
     Seat* seat = nullptr;
-    if (specs[s]->outside) {
+    if (seats[s]->outside) {
       engines[p] = std::make_unique<EngineSeat>(
-          *processes_[s], specs[s]->configured ? &specs[s]->computer : nullptr, config_.move_time,
+          *processes_[s], seats[s]->configured ? &seats[s]->computer : nullptr, config_.move_time,
           cancel_);
       observers.push_back(engines[p].get());
       seat = engines[p].get();
     } else {
-      computers[p] = std::make_unique<ComputerSeat>(specs[s]->computer, rng);
+      computers[p] = std::make_unique<ComputerSeat>(seats[s]->computer, rng);
       seat = computers[p].get();
     }
     timed[p] = std::make_unique<TimedSeat>(*seat, rec.ms);

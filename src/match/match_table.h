@@ -15,13 +15,13 @@
 
 #include "match/engine_process.h"
 #include "match/game_record.h"
-#include "match/seat_spec.h"
+#include "match/match_seat.h"
 
 namespace trevosk {
 
 struct MatchConfig {
-  SeatSpec seat_a;
-  SeatSpec seat_b;
+  MatchSeat seat_a;
+  MatchSeat seat_b;
   uint64_t master_seed = 0;
   int openings = 0;      // random half-moves before the seats play
   double move_time = 0;  // seconds per move for outside programs; 0: none

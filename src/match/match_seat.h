@@ -1,4 +1,4 @@
-// SeatSpec: one side of a match as written on the command line.
+// MatchSeat: one side of a match as written on the command line.
 //
 //   level:L[,r][,n][,w=W]  a built-in computer seat (level 1..8, random
 //                          assist, no stored opening, think width 1..99)
@@ -19,7 +19,7 @@
 
 namespace trevosk {
 
-struct SeatSpec {
+struct MatchSeat {
   std::string text;                  // as given
   bool outside = false;              // played by an outside program
   bool configured = false;           // the program is told `computer`
@@ -29,6 +29,6 @@ struct SeatSpec {
 
 // Reads a seat. On bad input returns false and says why in `error`; nothing
 // out of range is corrected.
-bool parse_seat(std::string_view text, SeatSpec& seat, std::string& error);
+bool parse_seat(std::string_view text, MatchSeat& seat, std::string& error);
 
 }  // namespace trevosk

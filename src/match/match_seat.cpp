@@ -1,4 +1,4 @@
-#include "match/seat_spec.h"
+#include "match/match_seat.h"
 
 #include "game/settings.h"
 #include "players/levels.h"
@@ -64,8 +64,8 @@ bool parse_level(std::string_view body, ComputerConfig& config, std::string& err
 
 }  // namespace
 
-bool parse_seat(std::string_view text, SeatSpec& seat, std::string& error) {
-  seat = SeatSpec{};
+bool parse_seat(std::string_view text, MatchSeat& seat, std::string& error) {
+  seat = MatchSeat{};
   seat.text = std::string(text);
   if (text.starts_with("level:")) {
     std::string_view body = text.substr(6);
