@@ -1,0 +1,33 @@
+// run_match: the games of a match spread over worker threads.
+//
+// Each worker has its own MatchTable and a thread budget of one, so that K
+// workers with built-in seats keep K cores busy. Workers take the next game
+// index in order; records come out in the order games finish.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+#include "match/match_table.h"
+
+namespace trevosk {
+
+struct MatchPlan {
+  MatchConfig config;
+  int games = 100;
+  int concurrency = 1;
+  int shard_index = 0;  // play the games i with i % shard_count == shard_index
+  int shard_count = 1;
+};
+
+// The indices of the games the plan plays, in increasing order.
+std::vector<int> planned_games(const MatchPlan& plan);
+
+// Plays the plan's games and hands each finished record to on_record, one
+// call at a time. Once cancel turns true no game starts and unfinished games
+// are dropped.
+void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&)>& on_record,
+               const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace trevosk

@@ -1,0 +1,99 @@
+#include "match/match_seat.h"
+
+#include "game/settings.h"
+#include "players/levels.h"
+
+namespace trevosk {
+
+namespace {
+
+constexpr int kMinWidth = 1;
+constexpr int kMaxWidth = 99;
+
+std::vector<std::string> split(std::string_view text, char sep);
+
+std::vector<std::string> split_command(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::string& w : split(text, ' '))
+    if (!w.empty()) words.push_back(std::move(w));
+  return words;
+}
+
+std::vector<std::string> split(std::string_view text, char sep) {
+  std::vector<std::string> words;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t end = std::min(text.find(sep, start), text.size());
+    words.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+bool parse_level(std::string_view body, ComputerConfig& config, std::string& error) {
+  const std::vector<std::string> parts = split(body, ',');
+  int level = 0;
+  if (!parse_int(parts[0], level) || level < kMinLevel || level > kMaxLevel) {
+    error = "level must be " + std::to_string(kMinLevel) + " to " + std::to_string(kMaxLevel) +
+            ", not `" + parts[0] + "'";
+    return false;
+  }
+  config = ComputerConfig{};
+  config.level = level;
+  for (size_t i = 1; i < parts.size(); ++i) {
+    const std::string& p = parts[i];
+    if (p == "r") {
+      config.random_assist = true;
+    } else if (p == "n") {
+      config.use_joseki = false;
+    } else if (p.starts_with("w=")) {
+      int width = 0;
+      if (!parse_int(p.substr(2), width) || width < kMinWidth || width > kMaxWidth) {
+        error = "think width must be " + std::to_string(kMinWidth) + " to " +
+                std::to_string(kMaxWidth) + ", not `" + p.substr(2) + "'";
+        return false;
+      }
+      config.think_width = width;
+    } else {
+      error = "unknown level option `" + p + "' (r, n or w=W)";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool parse_seat(std::string_view text, MatchSeat& seat, std::string& error) {
+  seat = MatchSeat{};
+  seat.text = std::string(text);
+  if (text.starts_with("level:")) {
+    std::string_view body = text.substr(6);
+    // Everything after ",cmd=" is the program's command, commas and all.
+    const size_t cmd = body.find(",cmd=");
+    if (cmd != std::string_view::npos) {
+      seat.outside = seat.configured = true;
+      seat.command = split_command(body.substr(cmd + 5));
+      body = body.substr(0, cmd);
+      if (seat.command.empty()) {
+        error = "cmd= needs a program";
+        return false;
+      }
+    }
+    return parse_level(body, seat.computer, error);
+  }
+  if (text.starts_with("cmd:")) {
+    seat.outside = true;
+    seat.command = split_command(text.substr(4));
+    if (seat.command.empty()) {
+      error = "cmd: needs a program";
+      return false;
+    }
+    return true;
+  }
+  error =
+      "a seat is level:L[,r][,n][,w=W] or cmd:PROGRAM [ARGS...], not `" + std::string(text) + "'";
+  return false;
+}
+
+}  // namespace trevosk
