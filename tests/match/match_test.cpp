@@ -87,6 +87,25 @@ TEST(Match, SameSeedSameGames) {
   }
 }
 
+// Catches an outside program whose games differ from the built-in seat's at
+// the same level: the protocol's moves, passes or settings out of step.
+TEST(Match, EngineProgramPlaysAsTheBuiltInSeat) {
+  for (const char* a : {"level:5", "level:5,n,cmd=" TREVOSK_ENGINE}) {
+    SCOPED_TRACE(a);
+    MatchPlan plan = plan_of(a, "level:3,cmd=" TREVOSK_ENGINE, 2, 17);
+    plan.config.openings = 2;
+    MatchPlan built_in = plan_of(std::string(a).starts_with("level:5,n") ? "level:5,n" : "level:5",
+                                 "level:3", 2, 17);
+    built_in.config.openings = 2;
+    const std::vector<GameRecord> outside = play(plan), inside = play(built_in);
+    ASSERT_EQ(outside.size(), 2u);
+    for (size_t i = 0; i < 2; ++i) {
+      EXPECT_EQ(outside[i].reason, "");
+      EXPECT_EQ(outside[i].moves, inside[i].moves);
+    }
+  }
+}
+
 // Catches a misbehaving outside program not caught, a wrong loser or reason,
 // a program not restarted for the next game, and children left unreaped.
 TEST(Match, MisbehavingProgramForfeits) {
