@@ -16,6 +16,10 @@ struct Level {
   std::array<ComPlayer, 2> plain;  // player 1, player 2
   std::array<ComPlayer, 2> noisy;  // the same with random assist
   int width;                       // forced think width; 0 reads the configured one
+  // The evaluator the plain strategies rank by, at levels 3 to 5; the
+  // three-move reading ranks otherwise at levels 6 to 8, and levels 1 and 2
+  // rank nothing.
+  std::array<Evaluator, 2> eval;
 };
 
 // Where both players of a level share the three-move reading, player 1's
@@ -23,22 +27,23 @@ struct Level {
 // and 8 (the other way round at level 6); the two are the same player, and so
 // are com_fuun5sr_play and com_fuun5r_play.
 constexpr std::array<Level, kMaxLevel> kLevels = {{
-    {{com_rand_play, com_rand_play}, {com_rand_play, com_rand_play}, 0},
-    {{com_monte_play, com_monte_play}, {com_monte_play, com_monte_play}, 0},
-    {{com_fuun3_play, com_fuun6_play}, {com_fuun3_play, com_fuun3_play}, 0},
-    {{com_fuun4_play, com_fuun3_play}, {com_fuun4r_play, com_fuun6r_play}, 0},
-    {{com_fuun4s_play, com_fuun4_play}, {com_fuun4sr_play, com_fuun4r_play}, 0},
-    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 4},
-    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 7},
-    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 0},
-}};
-
-// The evaluators the plain strategies of levels 3 to 5 rank by: player 1's,
-// player 2's.
-constexpr std::array<std::array<Evaluator, 2>, 3> kLevelEvaluators = {{
-    {com_fuun3_eval, com_fuun6_eval},
-    {com_fuun4_eval, com_fuun3_eval},
-    {com_fuun4s_eval, com_fuun4_eval},
+    {{com_rand_play, com_rand_play}, {com_rand_play, com_rand_play}, 0, {}},
+    {{com_monte_play, com_monte_play}, {com_monte_play, com_monte_play}, 0, {}},
+    {{com_fuun3_play, com_fuun6_play},
+     {com_fuun3_play, com_fuun3_play},
+     0,
+     {com_fuun3_eval, com_fuun6_eval}},
+    {{com_fuun4_play, com_fuun3_play},
+     {com_fuun4r_play, com_fuun6r_play},
+     0,
+     {com_fuun4_eval, com_fuun3_eval}},
+    {{com_fuun4s_play, com_fuun4_play},
+     {com_fuun4sr_play, com_fuun4r_play},
+     0,
+     {com_fuun4s_eval, com_fuun4_eval}},
+    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 4, {}},
+    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 7, {}},
+    {{com_fuun5_play, com_fuun5_play}, {com_fuun5r_play, com_fuun5r_play}, 0, {}},
 }};
 
 }  // namespace
@@ -62,7 +67,7 @@ std::vector<Candidate> level_values(const PlayerContext& ctx, int player, int le
   // Levels 6 to 8 play com_fuun5_play, which chooses in the reading's order.
   if (level >= 6)
     return com_sante_eval(ctx, player, left, field, turn, opp_left, com_fuun4_eval, com_fuun4_eval);
-  const EvalResult r = kLevelEvaluators[level - 3][player - 1](player, left, field, turn, opp_left);
+  const EvalResult r = kLevels[level - 1].eval[player - 1](player, left, field, turn, opp_left);
   std::vector<Candidate> out;
   out.reserve(r.moves.size());
   for (size_t i = 0; i < r.moves.size(); ++i) out.push_back({r.moves[i], r.values[i]});
