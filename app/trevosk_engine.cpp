@@ -4,6 +4,7 @@
 
 #include "engine/engine.h"
 #include "engine/session.h"
+#include "game/stream_edges.h"
 #include "rules/pieces.h"
 
 int main() {
@@ -12,5 +13,6 @@ int main() {
   trevosk::piece_tables();
   trevosk::Engine engine(trevosk::Rng::from_system());
   trevosk::serve(std::cin, std::cout, engine);
+  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-engine")) return trevosk::kOutputFailedStatus;
   return 0;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "game/stream_edges.h"
 #include "match/match_options.h"
 #include "match/match_runner.h"
 #include "match/match_summary.h"
@@ -132,9 +133,7 @@ int play_mode(MatchOptions& o) {
   return write_failed ? 1 : stopped ? 130 : status;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   const std::vector<std::string> words(argv + 1, argv + argc);
   MatchOptions options;
   std::string error;
@@ -152,4 +151,13 @@ int main(int argc, char** argv) {
       break;
   }
   return play_mode(options);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int status = run(argc, argv);
+  // A summary or replay that could not be written is a failure, whatever else went well.
+  if (!output_ok(std::cout, std::cerr, "trevosk-match")) return kOutputFailedStatus;
+  return status;
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "game/stream_edges.h"
+
 namespace trevosk {
 
 namespace {
@@ -14,7 +16,7 @@ LineRead read_line(std::streambuf& in, std::string& line) {
   line.clear();
   bool too_long = false;
   for (;;) {
-    const int c = in.sbumpc();
+    const int c = next_byte(in);
     if (c == std::char_traits<char>::eof()) {
       if (line.empty() && !too_long) return LineRead::End;
       break;
@@ -40,6 +42,7 @@ void serve(std::istream& in, std::ostream& out, Engine& engine) {
     if (r == LineRead::End) break;
     const std::string reply = r == LineRead::TooLong ? "? line too long\n\n" : engine.respond(line);
     if (!reply.empty()) out << reply << std::flush;
+    if (out.fail()) break;  // nobody can read the replies
   }
 }
 

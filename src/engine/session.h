@@ -1,5 +1,6 @@
 // The engine protocol over a pair of streams: lines are read one at a time,
-// each answered and flushed, until the input ends or quit is answered.
+// each answered and flushed, until the input ends (or cannot be read), quit
+// is answered, or a reply cannot be written.
 //
 // A line costs bounded memory whatever its length: past kMaxLineLength bytes
 // the rest of it is skipped and the line is answered "? line too long". Any

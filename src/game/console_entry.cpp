@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "game/notation.h"
+#include "game/stream_edges.h"
 
 namespace trevosk {
 
@@ -11,7 +12,7 @@ bool read_line(std::istream& in, std::string& line, size_t keep) {
   std::streambuf* buf = in.rdbuf();
   bool read_any = false;
   for (;;) {
-    const int c = buf->sbumpc();
+    const int c = next_byte(*buf);
     if (c == std::char_traits<char>::eof()) {
       in.setstate(std::ios::eofbit);
       return read_any;
@@ -26,6 +27,8 @@ Move ConsoleSeat::choose(const Game& game) {
   std::string line;
   for (;;) {
     out_ << "Input> " << std::flush;
+    // Nobody sees the prompt when the output has failed: stop asking.
+    if (out_.fail()) return Move::none();
     if (!read_line(in_, line, 4)) return Move::none();
     int x = 99, y = 99, piece = 99, rot = 99;
     if (line.size() >= 4) {

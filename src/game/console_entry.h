@@ -17,7 +17,8 @@ namespace trevosk {
 // Reads one line: the bytes up to a newline (a carriage return stays part of
 // it); a last line without a newline still counts. Keeps at most the first
 // `keep` bytes in line, so a line of any length costs constant memory.
-// Returns false only when nothing at all could be read.
+// Returns false only when nothing at all could be read; an input that cannot
+// be read counts as ended.
 bool read_line(std::istream& in, std::string& line, size_t keep);
 
 class ConsoleSeat : public Seat {

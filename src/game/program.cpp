@@ -8,6 +8,7 @@
 #include "game/console_entry.h"
 #include "game/game_loop.h"
 #include "game/settings.h"
+#include "game/stream_edges.h"
 #include "players/rng.h"
 #include "rules/pieces.h"
 
@@ -30,7 +31,8 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   const std::span<const std::string> words = args.empty() ? args : args.subspan(1);
   CommandLineResult cl = parse_command_line(name, words);
   if (!cl.run) {
-    io.out << cl.out << std::flush;
+    io.out << cl.out;
+    if (!output_ok(io.out, io.err, name)) return kOutputFailedStatus;
     io.err << cl.err << std::flush;
     return cl.status;
   }
@@ -51,9 +53,12 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
     ConsoleDisplay display(io.out);
     ConsoleSeat console(io.in, io.out);
     GameObserver* observers[] = {&display};
-    if (play_game(game, seats_with(console), observers).end != GameEnd::Finished) {
-      // Only the console seat stops a text game: its input has ended.
-      io.out << std::flush;
+    // A failed write stops the game at once: nobody would see the rest.
+    const GameRun run =
+        play_game(game, seats_with(console), observers, [&] { return io.out.fail(); });
+    if (!output_ok(io.out, io.err, name)) return kOutputFailedStatus;
+    if (run.end != GameEnd::Finished) {
+      // Otherwise only the console seat stops a text game: its input has ended.
       io.err << "Fatal error: exception End_of_file\n" << std::flush;
       return 2;
     }
@@ -70,11 +75,11 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   window->draw_background();
   GameObserver* observers[] = {&window->observer()};
   const GameRun run = play_game(game, seats_with(window->mouse_seat()), observers,
-                                [&] { return window->quit_requested(); });
+                                [&] { return window->quit_requested() || io.out.fail(); });
+  if (!output_ok(io.out, io.err, name)) return kOutputFailedStatus;
   // A key pressed while a human is to move, or the window closed, ends the
   // program at once; after the game a key press does.
   if (run.end == GameEnd::Finished) window->wait_for_key();
-  io.out << std::flush;
   return 0;
 }
 
