@@ -72,7 +72,7 @@ kill -0 "$game_pid" 2>/dev/null && fail "a key press did not end the program"
 wait "$game_pid"
 status=$?
 game_pid=""
-[[ $status == 0 ]] || fail "exit status $status after the key press"
+[[ $status == 0 ]] || fail "exit status $status after the key press: $(tail -n 30 "$tmp/err")"
 [[ $(tail -n 1 "$tmp/out") == "$result" ]] || fail "the result line is not the last line"
 moves=$(grep -c '^Player [12] plays \[....\]$' "$tmp/out")
 [[ $(($(wc -l < "$tmp/out") - 1)) == "$moves" ]] || fail "unexpected lines: $(grep -v 'plays' "$tmp/out")"
