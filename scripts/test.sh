@@ -14,7 +14,7 @@ bash scripts/build.sh build
 echo "== sanitizer build"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVOSK_SANITIZE=ON \
   -DTREVOSK_BENCH=OFF
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 (cd build-asan && ctest --output-on-failure -j 2 --timeout 900 -L '^(unit|gui|e2e-sanitize)$')
 
 echo "== build without the window"

@@ -5,6 +5,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "game/program.h"  // WindowError
+#include "gui/x11_destroy_watch.h"
 
 namespace trevosk {
 
@@ -53,6 +54,11 @@ struct SdlWindow::Sdl {
   ~Sdl() {
     if (font) TTF_CloseFont(font);
     if (ttf) TTF_Quit();
+    // A window another client destroyed is left to the ending process: SDL
+    // would close the display with Xlib's default error handler in place,
+    // and the errors of its last requests on the window would end the
+    // program with status 1.
+    if (destroyed_by_other_client()) return;
     if (window) SDL_DestroyWindow(window);
     if (video) SDL_Quit();
   }
@@ -87,6 +93,7 @@ SdlWindow::SdlWindow(int width, int height, const std::string& title)
   sdl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                   width, height, 0);
   if (!sdl_->window) fail(SDL_GetError());
+  watch_for_foreign_destroy(sdl_->window);
   if (TTF_Init() != 0) fail(TTF_GetError());
   sdl_->ttf = true;
   const std::string font_file = find_monospace_font();
@@ -152,6 +159,7 @@ bool SdlWindow::closed() {
   SDL_PumpEvents();
   SDL_Event e;
   if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) > 0) closed_ = true;
+  if (destroyed_by_other_client()) closed_ = true;
   return closed_;
 }
 
@@ -163,7 +171,9 @@ void SdlWindow::next_event(SDL_Event& e) {
 }
 
 bool SdlWindow::handle_window_event(const SDL_Event& e) {
-  if (e.type == SDL_QUIT) {
+  if (e.type == SDL_QUIT || e.type == SDL_SYSWMEVENT) {
+    // The only window-manager event let through: another client destroyed
+    // the window.
     closed_ = true;
     return true;
   }

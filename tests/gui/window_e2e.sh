@@ -78,4 +78,20 @@ moves=$(grep -c '^Player [12] plays \[....\]$' "$tmp/out")
 [[ $(($(wc -l < "$tmp/out") - 1)) == "$moves" ]] || fail "unexpected lines: $(grep -v 'plays' "$tmp/out")"
 [[ -z $(uniq -d "$tmp/out") ]] || fail "a move line written twice in a row"
 echo "ok   key press: exit status 0 after $moves moves"
-echo "2 passed, 0 failed"
+
+# Another client destroying the window while a human is to move ends the
+# program as a close does: status 0, nothing on standard error.
+"$bin" -p1 human -p2 1 > "$tmp/out" 2> "$tmp/err" < /dev/null &
+game_pid=$!
+window=$(xdotool search --sync --name '^Kalvon Trevosk$' | head -n 1)
+[[ -n $window ]] || fail "no window for the human game"
+sleep 0.3
+xdotool windowclose "$window"
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the program outlived its destroyed window"
+wait "$game_pid"
+status=$?
+game_pid=""
+[[ $status == 0 && ! -s $tmp/err ]] || fail "window destroyed: status $status, stderr: $(head -n 5 "$tmp/err")"
+echo "ok   window destroyed by another client: exit status 0"
+echo "3 passed, 0 failed"
