@@ -131,10 +131,11 @@ TEST_F(MouseEntryTest, AnotherPieceKeepsThePlaceAndTheOrientation) {
   turn.get_piece(9);
   EXPECT_EQ(at({first_column.x, first_column.y + 8}), player_color[0]);
   turn.get_piece(0);
+  const Point low = big_square_origin(kPanelPieceOrigin, 4, 0);
+  const Point high = big_square_origin(kPanelPieceOrigin, 0, 4);
   int shown = 0;
-  for (int y = kPanelPieceArea.y; y < kPanelPieceArea.y + kPanelPieceArea.h; ++y)
-    for (int x = kPanelPieceArea.x; x < kPanelPieceArea.x + kPanelPieceArea.w; ++x)
-      shown += at({x, y}) != kBlack;
+  for (int y = low.y; y < high.y + kCellSize; ++y)
+    for (int x = low.x; x < high.x + kCellSize; ++x) shown += at({x, y}) != kBlack;
   EXPECT_EQ(shown, kCellSize * kCellSize);
 }
 
