@@ -264,8 +264,15 @@ void SdlWindow::post(const InputEvent& in) {
       e.type = SDL_KEYDOWN;
       e.key.windowID = id;
       e.key.state = SDL_PRESSED;
-      e.key.keysym.sym = in.key;
-      e.key.keysym.scancode = SDL_GetScancodeFromKey(in.key);
+      if (in.modifier == InputEvent::Modifier::None) {
+        e.key.keysym.sym = in.key;
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(in.key);
+      } else {
+        e.key.keysym.scancode = in.modifier == InputEvent::Modifier::Shift  ? SDL_SCANCODE_LSHIFT
+                                : in.modifier == InputEvent::Modifier::Ctrl ? SDL_SCANCODE_LCTRL
+                                                                            : SDL_SCANCODE_LALT;
+        e.key.keysym.sym = SDL_GetKeyFromScancode(e.key.keysym.scancode);
+      }
       break;
     case InputEvent::Kind::Close:
     case InputEvent::Kind::Expose:

@@ -20,10 +20,13 @@ namespace trevosk {
 // window without a person (coordinates are window coordinates).
 struct InputEvent {
   enum class Kind { Motion, Press, Release, Key, Close, Expose };
+  // A key event of a modifier key alone, in place of `key`.
+  enum class Modifier { None, Shift, Ctrl, Alt };
   Kind kind;
   int x = 0;
   int y = 0;
   int key = ' ';
+  Modifier modifier = Modifier::None;
 };
 
 class SdlWindow final : public Window {

@@ -36,8 +36,9 @@ TEST(HumanEntry, ScriptedLinesAndWhatTheyDo) {
       "66a0\n"  // the monomino again, on a free corner square
       "66B0\n"  // the domino there
       "----\n"  // player 2 passes
-      // Turn 4, player 1: a last line without a line end.
-      "79c0";
+      // Turn 4.
+      "79c0\n"
+      "EBq1";  // on the last column, in a last line without a line end
   const RunResult r = run_trevosk(kTwoHumans, input);
   EXPECT_TRUE(fatal_error(r));
   EXPECT_TRUE(consistent_game(r.out, false));
@@ -77,7 +78,10 @@ TEST(HumanEntry, ScriptedLinesAndWhatTheyDo) {
       "Input> 6 8 2 0",
       "Player 1 plays [79c0]",
       "Player 1 plays [79c0]",
-      "Input> ",  // player 2 is asked, and the input has ended
+      "Input> 13 10 16 1",
+      "Player 2 plays [EBq1]",
+      "Player 2 plays [EBq1]",
+      "Input> ",  // player 1 is asked, and the input has ended
   };
   EXPECT_EQ(entry_and_move_lines(r.out), expected);
 }

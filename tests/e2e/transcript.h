@@ -2,7 +2,8 @@
 // the rules core, half-turn by half-turn as the game loop runs, and reports
 // the first line that does not follow from the game so far. Every logged
 // move must be legal for its player; a pass line must appear exactly when a
-// player who has placed has no legal move; the displays' board, trays and
+// player who has placed has no legal move (found by trying every placement,
+// not by the program's existence test); the displays' board, trays and
 // status line and the result line must show the replayed position; a human
 // seat's echoed entry must be followed by what it implies (a pass, the move
 // played, or a new prompt). The transcript ends with the result line, or at

@@ -20,6 +20,7 @@ class WindowTest : public ::testing::Test {
     w.post({InputEvent::Kind::Release, p.x, p.y});
   }
   void key() { w.post({InputEvent::Kind::Key, 0, 0, 'q'}); }
+  void modifier_key(InputEvent::Modifier m) { w.post({InputEvent::Kind::Key, 0, 0, 0, m}); }
   Color at(Point p) const { return w.point_color(p.x, p.y); }
 
   SdlWindow w{kWindowSide, kWindowSide, "test"};

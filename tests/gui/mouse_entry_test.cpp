@@ -23,13 +23,13 @@ class MouseEntryTest : public WindowTest {
   }
   Move run() { return UserTurn(w, game).run(); }
   // Whether the 5 x 5 picture drawn at board scale from origin o shows piece
-  // i in orientation rot, and nothing else, in player 1's colour.
-  void expect_picture(Point o, int i, int rot) {
+  // i in orientation rot, and nothing else, in the given colour.
+  void expect_picture(Point o, int i, int rot, Color colour = player_color[0]) {
     for (int a = 0; a < 5; ++a) {
       for (int b = 0; b < 5; ++b) {
         const Point s = big_square_origin(o, a, b);
         const bool filled = piece_tables().piece_pic[i][rot][a][b] == '*';
-        EXPECT_EQ(at({s.x + 8, s.y + 8}) == player_color[0], filled) << a << "," << b;
+        EXPECT_EQ(at({s.x + 8, s.y + 8}) == colour, filled) << a << "," << b;
       }
     }
   }
@@ -38,10 +38,13 @@ class MouseEntryTest : public WindowTest {
 };
 
 // Catches a control that changes the orientation the wrong way, a drop on
-// the wrong square or one the rules refuse, and a panel that shows another
-// piece than the one dropped.
+// the wrong square or one the rules refuse, a panel that shows another piece
+// than the one dropped, and a modifier key alone taken for a key press.
 TEST_F(MouseEntryTest, ControlsThenADropGiveTheMove) {
-  click(slot_point(1, 3));                         // the bent triomino "d"
+  click(slot_point(1, 3));  // the bent triomino "d"
+  for (auto m :
+       {InputEvent::Modifier::Shift, InputEvent::Modifier::Ctrl, InputEvent::Modifier::Alt})
+    modifier_key(m);
   click(control_point(Control::TurnLeft));         // 0 -> 6
   click(control_point(Control::MirrorLeftRight));  // 6 -> 7
   click(control_point(Control::MirrorTopBottom));  // 7 -> 2
@@ -50,6 +53,31 @@ TEST_F(MouseEntryTest, ControlsThenADropGiveTheMove) {
   click(square_point(4, 4));
   EXPECT_EQ(run(), make_move(4, 4, 3, 4));
   expect_picture(kPanelPieceOrigin, 3, 4);
+}
+
+// Catches player 2's piece drawn in player 1's colour, a press on the top
+// pixel row of the board taken for none, and a drag with the button held
+// that does not drop the piece at the first cell where it fits.
+TEST_F(MouseEntryTest, PlayerTwoDragsItsPieceToTheFirstFitOnTheTopEdge) {
+  GameState st;
+  st.field.set_square(4, 4, Cell::Owned1);
+  st.field.set_square(5, 1, Cell::Owned2);
+  st.placed = {false, true, true};
+  st.turn = 3;
+  st.to_move = 2;
+  game = Game(st);
+  redraw();
+  click(slot_point(2, 0));  // the monomino
+  // Pressed on (8, 8) and held over (7, 3), both refused, then over the top
+  // row of (4, 0) and over (6, 0), where it fits too.
+  const Point top_edge{square_point(4, 0).x, kBoardBandTop - 1};
+  motion(square_point(8, 8));
+  w.post({InputEvent::Kind::Press, square_point(8, 8).x, square_point(8, 8).y});
+  for (Point p : {square_point(7, 3), top_edge, square_point(6, 0)}) motion(p);
+  w.post({InputEvent::Kind::Release, square_point(6, 0).x, square_point(6, 0).y});
+  key();  // no move when nothing was dropped
+  EXPECT_EQ(run(), make_move(4, 0, 0, 0));
+  expect_picture(kPanelPieceOrigin, 0, 0, player_color[1]);
 }
 
 // Catches a press that does something where nothing should happen (another
@@ -97,13 +125,18 @@ TEST_F(MouseEntryTest, AnotherPieceKeepsThePlaceAndTheOrientation) {
   const Point o = square_origin(s.c, s.r);
   EXPECT_EQ(at(o), player_color[0]);
   EXPECT_EQ(at({o.x + kCellSize - 1, o.y + kCellSize - 1}), player_color[0]);
-  // The lying straight pentomino fills the panel picture's first column; the
-  // monomino after it does not.
+  // The lying straight pentomino fills the panel picture's first column up
+  // to its left edge; the monomino after it leaves only its own square.
   const Point first_column = big_square_origin(kPanelPieceOrigin, 2, 0);
   turn.get_piece(9);
-  EXPECT_EQ(at({first_column.x + 8, first_column.y + 8}), player_color[0]);
+  EXPECT_EQ(at({first_column.x, first_column.y + 8}), player_color[0]);
   turn.get_piece(0);
-  EXPECT_EQ(at({first_column.x + 8, first_column.y + 8}), kBlack);
+  const Point low = big_square_origin(kPanelPieceOrigin, 4, 0);
+  const Point high = big_square_origin(kPanelPieceOrigin, 0, 4);
+  int shown = 0;
+  for (int y = low.y; y < high.y + kCellSize; ++y)
+    for (int x = low.x; x < high.x + kCellSize; ++x) shown += at({x, y}) != kBlack;
+  EXPECT_EQ(shown, kCellSize * kCellSize);
 }
 
 // Catches a dragged picture that leaves squares behind: after any motion

@@ -1,6 +1,9 @@
 // The bit-parallel enumeration against the straightforward one, on positions
-// of random games: same lists element for element.
+// of random games: same lists element for element, and the existence test
+// for the whole tray and for each piece alone.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "fixtures/random_positions.h"
 #include "reference/reference.h"
@@ -20,6 +23,15 @@ TEST(RulesDifferential, LegalListsAndExistenceMatchTheReference) {
         const auto actual = make_legal_list(p, pos.left[p], pos.field, turn);
         ASSERT_EQ(actual, expected) << "turn " << pos.turn << " player " << p;
         ASSERT_EQ(isexist_legal(p, pos.left[p], pos.field, turn), !expected.empty());
+        // Each piece alone: a smaller piece that fits too cannot hide one
+        // piece skipped by the existence test.
+        for (int piece = 0; piece < kPieceCount; ++piece) {
+          if (!pos.left[p][piece]) continue;
+          const bool fits =
+              std::ranges::any_of(expected, [&](const Move& m) { return m.piece == piece; });
+          ASSERT_EQ(isexist_legal(p, PiecesLeft::only(piece), pos.field, turn), fits)
+              << "piece " << piece << " turn " << pos.turn << " player " << p;
+        }
         const LegalSet set(p, pos.left[p], pos.field, turn);
         ASSERT_EQ(set.size(), static_cast<int>(expected.size()));
         for (int k = 0; k < set.size(); k += 1 + k / 8) ASSERT_EQ(set[k], expected[k]);
