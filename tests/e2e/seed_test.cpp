@@ -55,7 +55,8 @@ TEST(Seed, AMalformedValueIsAOneLineErrorAndStatus2) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, std::string("trevosk: TREVOSK_SEED must be an unsigned 64-bit decimal number, "
-                                 "not \"") + value + "\"\n");
+                                 "not \"") +
+                         value + "\"\n");
   }
   // Also before -v or -help, which would otherwise print and end.
   EXPECT_EQ(run_with_seed("x", {"-v"}).status, 2);

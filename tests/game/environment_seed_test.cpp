@@ -1,8 +1,8 @@
 // TREVOSK_SEED: the values taken as seeds and the ones refused with their
 // one-line message.
-#include <gtest/gtest.h>
-
 #include "game/environment_seed.h"
+
+#include <gtest/gtest.h>
 
 namespace trevosk {
 namespace {
@@ -15,7 +15,10 @@ TEST(EnvironmentSeed, UnsetKeepsTheSystemSeed) {
 
 TEST(EnvironmentSeed, DecimalNumbersUpToTheLargest64BitValue) {
   const std::pair<const char*, uint64_t> cases[] = {
-      {"0", 0}, {"7", 7}, {"007", 7}, {"4294967296", 4294967296ULL},
+      {"0", 0},
+      {"7", 7},
+      {"007", 7},
+      {"4294967296", 4294967296ULL},
       {"18446744073709551615", 18446744073709551615ULL},
   };
   for (const auto& [text, value] : cases) {
@@ -32,8 +35,9 @@ TEST(EnvironmentSeed, AnythingElseIsRefusedWithTheValueShown) {
     SCOPED_TRACE(text);
     const EnvironmentSeed s = seed_from_environment(text);
     EXPECT_FALSE(s.ok);
-    EXPECT_EQ(s.error, std::string("TREVOSK_SEED must be an unsigned 64-bit decimal number, not \"") +
-                           text + "\"");
+    EXPECT_EQ(s.error,
+              std::string("TREVOSK_SEED must be an unsigned 64-bit decimal number, not \"") + text +
+                  "\"");
   }
   // A line end or a backslash in the value is escaped: the message stays one line.
   EXPECT_EQ(seed_from_environment("7\n8\\").error,
