@@ -1,9 +1,11 @@
 // trevosk: plays one game of the polyomino placement game.
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "game/environment_seed.h"
 #include "game/program.h"
 #if TREVOSK_GUI
 #include "gui/window_frontend.h"
@@ -26,5 +28,13 @@ std::unique_ptr<trevosk::Frontend> open_window(int width, int height, std::ostre
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv, argv + argc);
-  return trevosk::run_program(args, {std::cin, std::cout, std::cerr}, open_window);
+  // TREVOSK_SEED replaces the system's seed; a malformed value ends the
+  // program before anything else is written.
+  const trevosk::EnvironmentSeed seed = trevosk::seed_from_environment(std::getenv("TREVOSK_SEED"));
+  if (!seed.ok) {
+    const std::string name = args.empty() || args[0].empty() ? "trevosk" : args[0];
+    std::cerr << name << ": " << seed.error << "\n" << std::flush;
+    return 2;
+  }
+  return trevosk::run_program(args, {std::cin, std::cout, std::cerr}, open_window, seed.seed);
 }

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build
+bash scripts/build.sh build -DTREVOSK_BENCH=ON -DTREVOSK_SANITIZE=OFF
 exec build/bench/trevosk_bench "$@"

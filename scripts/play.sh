@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build -DBUILD_TESTING=OFF -DTREVOSK_BENCH=OFF
+bash scripts/build.sh build -DBUILD_TESTING=OFF -DTREVOSK_BENCH=OFF -DTREVOSK_SANITIZE=OFF
 exec build/trevosk -t "$@"

@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   gnuplot-nox
+  scdoc man-db desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -2,13 +2,14 @@
 
 #include <limits>
 
+#include "game/version.h"
 #include "players/levels.h"
 
 namespace trevosk {
 
 namespace {
 
-constexpr const char* kBanner = "Kalvon Trevosk 1.0 r.temmo\n";
+const std::string kBanner = "Kalvon Trevosk " + std::string(kVersion) + " r.temmo\n";
 
 struct OptionHelp {
   const char* word;

@@ -1,7 +1,9 @@
 // Rng: the program's single source of random numbers.
 //
-// The game creates one, seeded from the system; tests and the match tools
-// seed it themselves so that a game replays exactly. Strategies receive it
+// trevosk makes one per run, seeded from the system or from TREVOSK_SEED;
+// trevosk-engine seeds one from the system and reseeds it on set_seed;
+// trevosk-match seeds one per game from its master seed; the tests seed their
+// own. With the same seed a game replays exactly. Strategies receive it
 // through their PlayerContext and draw in a fixed order.
 #pragma once
 

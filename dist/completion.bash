@@ -1,0 +1,28 @@
+# bash completion for trevosk and trevosk-match (trevosk-engine takes no
+# options). Installed once under each program's name.
+
+_trevosk() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+  case $prev in
+    -p1 | -p2)
+      COMPREPLY=($(compgen -W 'human 1 2 3 4 5 6 7 8' -- "$cur"))
+      return
+      ;;
+    -w)
+      return
+      ;;
+  esac
+  COMPREPLY=($(compgen -W '-v -t -r -n -p1 -p2 -w -help --help' -- "$cur"))
+}
+complete -F _trevosk trevosk
+
+_trevosk_match() {
+  local cur=${COMP_WORDS[COMP_CWORD]}
+  # Anything else (the seats, file names) is left to the shell's default
+  # completion of file names.
+  if [[ $cur == -* ]]; then
+    COMPREPLY=($(compgen -W '--games --concurrency --seed --openings --out --move-time
+      --shard --csv --summary --replay --help' -- "$cur"))
+  fi
+}
+complete -o default -F _trevosk_match trevosk-match
