@@ -1,6 +1,7 @@
 #include "match/game_record.h"
 
 #include <cstdlib>
+#include <limits>
 
 #include "game/notation.h"
 #include "match/flat_json.h"
@@ -86,9 +87,12 @@ struct FieldReader {
   bool integer(std::string_view key, int& out) {
     const JsonValue* v = get(key, JsonValue::Type::Number);
     if (!v) return false;
-    out = static_cast<int>(v->number);
-    if (out != v->number)
+    // Range first: converting a double beyond int is undefined.
+    const double d = v->number;
+    if (!(d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max()) ||
+        static_cast<int>(d) != d)
       return (error = "field `" + std::string(key) + "' is not an integer"), false;
+    out = static_cast<int>(d);
     return true;
   }
   bool seed(std::string_view key, uint64_t& out) {
