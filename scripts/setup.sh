@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs the Debian packages the build and the tests need, when missing
+# (setup.sh --fuzz: also what the fuzz targets need).
 # Safe to run repeatedly; does nothing when everything is present.
 set -euo pipefail
 
@@ -10,6 +11,8 @@ packages=(
   xvfb xauth xdotool imagemagick
   gnuplot-nox
 )
+# With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
+if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do
