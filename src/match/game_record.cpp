@@ -1,5 +1,6 @@
 #include "match/game_record.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -28,7 +29,8 @@ std::string record_json(const GameRecord& r) {
     if (i) moves += ',', ms += ',';
     moves += json_string(move_text(r.moves[i]));
     if (i < r.ms.size() && r.ms[i]) {
-      char buf[32];
+      // Room for any finite double: up to 309 digits before the point.
+      char buf[320];
       std::snprintf(buf, sizeof buf, "%.3f", *r.ms[i]);
       ms += buf;
     } else {
