@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs the Debian packages the build and the tests need, when missing
+# (setup.sh --fuzz: also what the fuzz targets need).
 # Safe to run repeatedly; does nothing when everything is present.
 set -euo pipefail
 
@@ -11,6 +12,8 @@ packages=(
   gnuplot-nox
   scdoc man-db desktop-file-utils appstream dpkg-dev file
 )
+# With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
+if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do

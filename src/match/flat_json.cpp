@@ -1,6 +1,7 @@
 #include "match/flat_json.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -106,6 +107,8 @@ struct Reader {
     char* end = nullptr;
     v.number = std::strtod(v.text.c_str(), &end);
     if (v.text.empty() || end != v.text.c_str() + v.text.size()) return fail("bad number");
+    // Beyond a double's range (1e999) it would be written back as "inf".
+    if (!std::isfinite(v.number)) return fail("number out of range");
     v.type = JsonValue::Type::Number;
     return true;
   }

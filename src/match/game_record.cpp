@@ -1,6 +1,8 @@
 #include "match/game_record.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "game/notation.h"
 #include "match/flat_json.h"
@@ -27,7 +29,8 @@ std::string record_json(const GameRecord& r) {
     if (i) moves += ',', ms += ',';
     moves += json_string(move_text(r.moves[i]));
     if (i < r.ms.size() && r.ms[i]) {
-      char buf[32];
+      // Room for any finite double: up to 309 digits before the point.
+      char buf[320];
       std::snprintf(buf, sizeof buf, "%.3f", *r.ms[i]);
       ms += buf;
     } else {
@@ -86,9 +89,12 @@ struct FieldReader {
   bool integer(std::string_view key, int& out) {
     const JsonValue* v = get(key, JsonValue::Type::Number);
     if (!v) return false;
-    out = static_cast<int>(v->number);
-    if (out != v->number)
+    // Range first: converting a double beyond int is undefined.
+    const double d = v->number;
+    if (!(d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max()) ||
+        static_cast<int>(d) != d)
       return (error = "field `" + std::string(key) + "' is not an integer"), false;
+    out = static_cast<int>(d);
     return true;
   }
   bool seed(std::string_view key, uint64_t& out) {
