@@ -32,8 +32,7 @@ int main(int argc, char** argv) {
   // program before anything else is written.
   const trevosk::EnvironmentSeed seed = trevosk::seed_from_environment(std::getenv("TREVOSK_SEED"));
   if (!seed.ok) {
-    const std::string name = args.empty() || args[0].empty() ? "trevosk" : args[0];
-    std::cerr << name << ": " << seed.error << "\n" << std::flush;
+    std::cerr << trevosk::program_name(args) << ": " << seed.error << "\n" << std::flush;
     return 2;
   }
   return trevosk::run_program(args, {std::cin, std::cout, std::cerr}, open_window, seed.seed);

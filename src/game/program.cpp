@@ -20,14 +20,16 @@ constexpr int kWindowSide = 500;  // 550 on Windows
 
 }  // namespace
 
+std::string program_name(std::span<const std::string> args) {
+  return args.empty() || args[0].empty() ? std::string("trevosk") : args[0];
+}
+
 int run_program(std::span<const std::string> args, ProgramIo io, const WindowFactory& open_window,
                 std::optional<uint64_t> seed) {
   // 1. The single random generator.
   Rng rng = seed ? Rng(*seed) : Rng::from_system();
   // 2-4. Settings from the command line, corrected.
-  // Without a program name (an empty vector, or an empty first word, which is
-  // what the kernel passes for an empty vector) the program names itself.
-  const std::string name = args.empty() || args[0].empty() ? std::string("trevosk") : args[0];
+  const std::string name = program_name(args);
   const std::span<const std::string> words = args.empty() ? args : args.subspan(1);
   CommandLineResult cl = parse_command_line(name, words);
   if (!cl.run) {

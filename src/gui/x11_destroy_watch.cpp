@@ -14,9 +14,11 @@ std::atomic<bool> g_destroyed{false};
 ::Window g_window = 0;
 XErrorHandler g_previous_handler = nullptr;
 
+// A request on our window that failed because the window no longer exists,
+// or (once it is gone) on any window or drawable SDL still names.
 bool about_a_gone_window(const XErrorEvent& e) {
-  if (e.resourceid == g_window) return true;
-  return g_destroyed && (e.error_code == BadWindow || e.error_code == BadDrawable);
+  const bool no_such_window = e.error_code == BadWindow || e.error_code == BadDrawable;
+  return no_such_window && (e.resourceid == g_window || g_destroyed);
 }
 
 int on_x_error(Display* display, XErrorEvent* e) {
