@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# The layers depend one way: rules <- players <- game <- front ends (gui,
-# engine, match). A file may include only its own layer and those below it,
-# and only the window layer includes SDL. Prints every include that breaks
+# The layers depend one way: rules <- players <- search <- game <- front
+# ends (gui, engine, match). A file may include only its own layer and those
+# below it, and only the window layer includes SDL. Prints every include that breaks
 # this and fails; run from the source tree's top.
 set -uo pipefail
 
 declare -A allowed=(
   [rules]="rules"
   [players]="rules players"
-  [game]="rules players game"
-  [gui]="rules players game gui"
-  [engine]="rules players game engine"
-  [match]="rules players game match"
+  [search]="rules players search"
+  [game]="rules players search game"
+  [gui]="rules players search game gui"
+  [engine]="rules players search game engine"
+  [match]="rules players search game match"
 )
 
 bad=0

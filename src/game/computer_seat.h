@@ -1,17 +1,20 @@
-// The computer seat: a level of the level table, the random-assist setting,
-// the stored opening and the think width.
+// The computer seat: a level of the level table or a search level, the
+// random-assist setting, the stored opening, the think width and the
+// search's budget.
 #pragma once
 
 #include "game/seat.h"
 #include "players/rng.h"
+#include "search/search_settings.h"
 
 namespace trevosk {
 
 struct ComputerConfig {
-  int level = 8;               // 1..8
+  int level = 8;               // 1..8, or 9..10 for the search levels
   bool random_assist = false;  // noise on the values in turns 1 to 3
   bool use_joseki = true;      // player 1 opens with 66t0
   int think_width = 10;        // the configured width; levels 6 and 7 force theirs
+  SearchSettings search;       // the budget of the search levels
 };
 
 // Player 1's stored opening move, 66t0.
