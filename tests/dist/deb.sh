@@ -20,7 +20,7 @@ for lib in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-ttf-2.0-0 libfontconfig1; do
   fi
 done
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $6 }')
-for f in ./usr/bin/trevosk ./usr/bin/trevosk-engine ./usr/bin/trevosk-match \
+for f in ./usr/games/trevosk ./usr/games/trevosk-engine ./usr/games/trevosk-match \
          ./usr/share/man/man6/trevosk.6.gz ./usr/share/man/man6/trevosk-engine.6.gz \
          ./usr/share/man/man6/trevosk-match.6.gz \
          ./usr/share/applications/org.trevosk.trevosk.desktop \
