@@ -22,7 +22,7 @@ files=(
   share/applications/org.trevosk.trevosk.desktop
   share/metainfo/org.trevosk.trevosk.metainfo.xml
   share/icons/hicolor/256x256/apps/trevosk.png
-  share/doc/trevosk/README.md
+  share/doc/trevosk/README.md share/doc/trevosk/copyright share/doc/trevosk/changelog.gz
   share/bash-completion/completions/trevosk
   share/bash-completion/completions/trevosk-match
 )
