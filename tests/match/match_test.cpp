@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "match/match_options.h"
 #include "match/match_runner.h"
 #include "match/match_summary.h"
 #include "match/record_file.h"
@@ -216,6 +217,24 @@ TEST(Match, SummaryStatistics) {
   EXPECT_DOUBLE_EQ(elo_difference(0.5), 0.0);
   records.push_back(records[0]);
   EXPECT_FALSE(summarize(records, s, error));  // game 0 twice
+}
+
+// --csv goes with --summary before, among or after its files.
+TEST(Match, SummaryTakesCsvAnywhere) {
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"--summary", "--csv", "a", "b"},
+        std::vector<std::string>{"--summary", "a", "--csv", "b"},
+        std::vector<std::string>{"--csv", "--summary", "a", "b"}}) {
+    MatchOptions o;
+    std::string error;
+    ASSERT_TRUE(parse_match_options(words, o, error)) << error;
+    EXPECT_EQ(o.mode, MatchOptions::Mode::Summary);
+    EXPECT_TRUE(o.csv);
+    EXPECT_EQ(o.summary_files, (std::vector<std::string>{"a", "b"}));
+  }
+  MatchOptions o;
+  std::string error;
+  EXPECT_FALSE(parse_match_options(std::vector<std::string>{"--summary", "--csv"}, o, error));
 }
 
 }  // namespace
