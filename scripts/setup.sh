@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   gnuplot-nox
   scdoc man-db desktop-file-utils appstream dpkg-dev file
+  python3  # the documents' examples (tests/docs)
 )
 # With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
 if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi

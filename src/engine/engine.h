@@ -3,7 +3,7 @@
 // One game, a computer seat configuration per player (level, random assist,
 // stored opening, think width) and the one generator both seats draw from.
 // Every command is answered by respond(); a failed command changes nothing.
-// The commands and their replies are listed in the README.
+// The commands and their replies are listed in docs/engine.md.
 #pragma once
 
 #include <array>
