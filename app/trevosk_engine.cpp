@@ -13,6 +13,7 @@ int main() {
   trevosk::piece_tables();
   trevosk::Engine engine(trevosk::Rng::from_system());
   trevosk::serve(std::cin, std::cout, engine);
-  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-engine")) return trevosk::kOutputFailedStatus;
+  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-engine"))
+    return trevosk::kOutputFailedStatus;
   return 0;
 }

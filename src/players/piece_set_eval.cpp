@@ -138,8 +138,8 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field
       });
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left,
-                    const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                    int turn, const PiecesLeft& opp_left) {
   const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }

@@ -35,8 +35,8 @@ struct EvalResult {
 };
 
 // An evaluator: the strategy arguments without the context -> EvalResult.
-using Evaluator = EvalResult (*)(int player, const PiecesLeft& left, const Board& field,
-                                 int turn, const PiecesLeft& opp_left);
+using Evaluator = EvalResult (*)(int player, const PiecesLeft& left, const Board& field, int turn,
+                                 const PiecesLeft& opp_left);
 
 // A move with its value.
 struct Candidate {

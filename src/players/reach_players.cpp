@@ -33,14 +33,14 @@ EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& fiel
   return fuun_eval(FuunVariant::Fuun4s, player, left, field, turn, opp_left);
 }
 
-Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left,
-                    const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                    int turn, const PiecesLeft& opp_left) {
   const EvalResult r = com_fuun3_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left,
-                    const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                    int turn, const PiecesLeft& opp_left) {
   const EvalResult r = com_fuun4_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
@@ -51,8 +51,8 @@ Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
-Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left,
-                     const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                     int turn, const PiecesLeft& opp_left) {
   const EvalResult r = com_fuun4s_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }

@@ -43,9 +43,8 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
 }
 
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      const Board& field, int turn,
-                                      const PiecesLeft& opp_left, Evaluator answer,
-                                      Evaluator reply) {
+                                      const Board& field, int turn, const PiecesLeft& opp_left,
+                                      Evaluator answer, Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
   const EvalResult first = com_fuun4_eval(player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
@@ -76,16 +75,15 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
 
 Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const std::vector<Candidate> r = com_sante_eval(ctx, player, left, field, turn, opp_left,
-                                                  com_fuun4_eval, com_fuun4_eval);
+  const std::vector<Candidate> r =
+      com_sante_eval(ctx, player, left, field, turn, opp_left, com_fuun4_eval, com_fuun4_eval);
   return find_max(r, r.front().move, -9999.0);
 }
 
-
 Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const std::vector<Candidate> r = com_sante_eval(ctx, player, left, field, turn, opp_left,
-                                                  com_fuun4_eval, com_fuun4_eval);
+  const std::vector<Candidate> r =
+      com_sante_eval(ctx, player, left, field, turn, opp_left, com_fuun4_eval, com_fuun4_eval);
   std::vector<Move> moves;
   std::vector<double> values;
   for (const Candidate& c : r) {
@@ -94,6 +92,5 @@ Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   }
   return find_max_of(moves, com_random_assist2(values, turn, *ctx.rng));
 }
-
 
 }  // namespace trevosk

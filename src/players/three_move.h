@@ -19,9 +19,8 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
 // All legal moves: the first think_width of the sorted one-move values, read
 // and in reverse reading order, then the unread rest in sorted order.
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      const Board& field, int turn,
-                                      const PiecesLeft& opp_left, Evaluator answer,
-                                      Evaluator reply);
+                                      const Board& field, int turn, const PiecesLeft& opp_left,
+                                      Evaluator answer, Evaluator reply);
 
 Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);

@@ -250,8 +250,8 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field
   return r;
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left,
-                    const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                    int turn, const PiecesLeft& opp_left) {
   const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
@@ -297,14 +297,14 @@ EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& fiel
   return fuun_eval(FuunVariant::Fuun4s, player, left, field, turn, opp_left);
 }
 
-Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left,
-                    const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                    int turn, const PiecesLeft& opp_left) {
   const EvalResult r = reference::com_fuun3_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left,
-                    const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                    int turn, const PiecesLeft& opp_left) {
   const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
@@ -315,8 +315,8 @@ Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
-Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left,
-                     const Board& field, int turn, const PiecesLeft& opp_left) {
+Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                     int turn, const PiecesLeft& opp_left) {
   const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
@@ -361,9 +361,8 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
 }
 
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      const Board& field, int turn,
-                                      const PiecesLeft& opp_left, Evaluator answer,
-                                      Evaluator reply) {
+                                      const Board& field, int turn, const PiecesLeft& opp_left,
+                                      Evaluator answer, Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
   const EvalResult first = reference::com_fuun4_eval(player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
@@ -390,17 +389,16 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
 Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
   const std::vector<Candidate> r =
-      reference::com_sante_eval(ctx, player, left, field, turn, opp_left,
-                                reference::com_fuun4_eval, reference::com_fuun4_eval);
+      reference::com_sante_eval(ctx, player, left, field, turn, opp_left, reference::com_fuun4_eval,
+                                reference::com_fuun4_eval);
   return find_max(r, r.front().move, -9999.0);
 }
-
 
 Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
   const std::vector<Candidate> r =
-      reference::com_sante_eval(ctx, player, left, field, turn, opp_left,
-                                reference::com_fuun4_eval, reference::com_fuun4_eval);
+      reference::com_sante_eval(ctx, player, left, field, turn, opp_left, reference::com_fuun4_eval,
+                                reference::com_fuun4_eval);
   std::vector<Move> moves;
   std::vector<double> values;
   for (const Candidate& c : r) {
@@ -409,7 +407,6 @@ Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   }
   return find_max_of(moves, com_random_assist2(values, turn, *ctx.rng));
 }
-
 
 }  // namespace trevosk::reference
 
@@ -429,8 +426,8 @@ Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board
 
 }  // namespace
 
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                   const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, const Board& field,
+                   int turn, const PiecesLeft& /*opp_left*/) {
   return random_legal_move(*ctx.rng, player, left, field, turn);
 }
 
