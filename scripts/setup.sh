@@ -12,6 +12,7 @@ packages=(
   gnuplot-nox
   scdoc man-db desktop-file-utils appstream dpkg-dev file
   python3  # the documents' examples (tests/docs)
+  clang-format  # the format check (tests/format.sh)
 )
 # With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
 if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
