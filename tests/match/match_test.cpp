@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cmath>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -13,6 +14,14 @@
 
 namespace trevosk {
 namespace {
+
+// Outside programs that go away must be write errors, not signals: this
+// process ignores SIGPIPE, as trevosk-match does at start-up.
+class IgnoreSigpipe : public ::testing::Environment {
+  void SetUp() override { std::signal(SIGPIPE, SIG_IGN); }
+};
+[[maybe_unused]] ::testing::Environment* const kIgnoreSigpipe =
+    ::testing::AddGlobalTestEnvironment(new IgnoreSigpipe);
 
 MatchPlan plan_of(const std::string& a, const std::string& b, int games, uint64_t seed) {
   MatchPlan plan;
