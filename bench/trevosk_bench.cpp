@@ -22,6 +22,7 @@
 
 #include "game/benchmark.h"
 #include "game/program.h"
+#include "players/parallel.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
 #include "players/reach_players.h"
@@ -77,13 +78,16 @@ void register_benchmarks() {
                   impl->legal(1, pos.state.pieces_left[1], pos.state.field, pos.state.turn));
           })
           ->Unit(benchmark::kMicrosecond);
-      benchmark::RegisterBenchmark(("fuun4_eval/" + pos.name + tag).c_str(),
-                                   [impl, &pos](benchmark::State& state) {
-                                     const GameState& g = pos.state;
-                                     for (auto _ : state)
-                                       benchmark::DoNotOptimize(impl->fuun4(
-                                           1, g.pieces_left[1], g.field, g.turn, g.pieces_left[2]));
-                                   })
+      benchmark::RegisterBenchmark(
+          ("fuun4_eval/" + pos.name + tag).c_str(),
+          [impl, &pos](benchmark::State& state) {
+            const GameState& g = pos.state;
+            PlayerContext ctx;
+            ctx.threads = hardware_threads();
+            for (auto _ : state)
+              benchmark::DoNotOptimize(
+                  impl->fuun4(ctx, 1, g.pieces_left[1], g.field, g.turn, g.pieces_left[2]));
+          })
           ->Unit(benchmark::kMillisecond);
       for (int player = 1; player <= 2; ++player) {
         if (!has_move(pos, player)) continue;

@@ -11,6 +11,7 @@
 #include "game/perft.h"
 #include "game/version.h"
 #include "players/levels.h"
+#include "players/parallel.h"
 #include "rules/legal_moves.h"
 
 namespace trevosk {
@@ -117,8 +118,11 @@ Engine::Outcome Engine::run(const ProtocolCommand& command) {
   return fail("unknown command");
 }
 
+// The engine plays one game: a move may use every core.
 ComputerConfig Engine::config(int player) const {
-  return ComputerConfig{level_[player], random_assist_, use_joseki_, width_};
+  ComputerConfig c{level_[player], random_assist_, use_joseki_, width_};
+  c.threads = hardware_threads();
+  return c;
 }
 
 int Engine::next_rule_turn(int player) const {
@@ -272,6 +276,7 @@ Engine::Outcome Engine::candidates(Args a) {
   Rng scratch = rng_;
   PlayerContext ctx{&scratch};
   ctx.think_width[p] = level_think_width(level, width_);
+  ctx.threads = hardware_threads();
   std::vector<Candidate> ranked =
       level_values(ctx, p, level, left, game_.board(), turn, game_.pieces_left(3 - p));
   // Best first; equal values keep the order in which the seat meets them,

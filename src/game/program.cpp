@@ -9,6 +9,7 @@
 #include "game/game_loop.h"
 #include "game/settings.h"
 #include "game/stream_edges.h"
+#include "players/parallel.h"
 #include "players/rng.h"
 #include "rules/pieces.h"
 
@@ -43,9 +44,15 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   // 5-6. The game and the piece tables.
   Game game;
   piece_tables();
+  // One game at a time: a computer move may use every core.
+  auto seat_config = [&](int p) {
+    ComputerConfig config = computer_config(settings, p);
+    config.threads = hardware_threads();
+    return config;
+  };
   std::array<ComputerSeat, 2> computers = {
-      ComputerSeat(computer_config(settings, 1), rng),
-      ComputerSeat(computer_config(settings, 2), rng),
+      ComputerSeat(seat_config(1), rng),
+      ComputerSeat(seat_config(2), rng),
   };
   auto seats_with = [&](Seat& human) {
     return std::array<Seat*, 2>{settings.is_com[1] ? &computers[0] : &human,

@@ -4,8 +4,6 @@
 #include <mutex>
 #include <thread>
 
-#include "players/parallel.h"
-
 namespace trevosk {
 
 std::vector<int> planned_games(const MatchPlan& plan) {
@@ -20,7 +18,6 @@ void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&
   std::atomic<size_t> next{0};
   std::mutex record_lock;
   auto worker = [&] {
-    set_thread_budget(1);
     MatchTable table(plan.config, cancel);
     for (;;) {
       if (cancel && cancel->load()) break;

@@ -129,24 +129,24 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   return score(g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
 }
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   return evaluate_candidates(
-      player, left, field, turn,
+      ctx.threads, player, left, field, turn,
       [&](int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& own) {
         return score(g, mover, opponent, own, turn, player, opp_left);
       });
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
-                    int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
+Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                    const Board& field, int turn, const PiecesLeft& opp_left) {
+  const EvalResult r = com_fuun6_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
+  const EvalResult r = com_fuun6_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 

@@ -30,8 +30,8 @@ void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int 
 double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
                  const PiecesLeft& opp_left);
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left);
+EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
 Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,

@@ -68,17 +68,17 @@ struct FloodRegion {
 };
 FloodRegion flood_region(const MapSide& side);
 
-// Scores every legal move of player p by the position it leaves, on all
-// cores: score(g, mover's side, opponent's side, p's pieces-left after the
-// move), g being the move's square count. The candidate is applied to bit
-// sets only.
+// Scores every legal move of player p by the position it leaves, on up to
+// `threads` threads: score(g, mover's side, opponent's side, p's pieces-left
+// after the move), g being the move's square count. The candidate is
+// applied to bit sets only.
 template <class Score>
-EvalResult evaluate_candidates(int p, const PiecesLeft& left, const Board& field, int t,
-                               Score&& score) {
+EvalResult evaluate_candidates(int threads, int p, const PiecesLeft& left, const Board& field,
+                               int t, Score&& score) {
   EvalResult r;
   r.moves = make_legal_list(p, left, field, t);
   r.values.resize(r.moves.size());
-  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
+  parallel_for(threads, static_cast<int>(r.moves.size()), [&](int i) {
     const Move& m = r.moves[i];
     PiecesLeft own = left;
     own.set(m.piece, false);

@@ -15,8 +15,9 @@ std::vector<Candidate> sort_te(std::vector<Candidate> candidates) {
   return candidates;
 }
 
-double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& field, int t,
-                     const PiecesLeft& opp_left, Evaluator answer, Evaluator reply) {
+double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const PiecesLeft& left,
+                     const Board& field, int t, const PiecesLeft& opp_left, Evaluator answer,
+                     Evaluator reply) {
   Board board = field;
   PiecesLeft own = left;
   PiecesLeft opp = opp_left;
@@ -28,13 +29,13 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
   const int tq = t + p - 1;
   if (!isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
   // 4. The opponent's best reply by the reply evaluator.
-  const EvalResult replies = reply(q, opp, board, tq, own);
+  const EvalResult replies = reply(ctx, q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
   // 5. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (isexist_legal(p, own, board, t + 1)) {
-    const EvalResult answers = answer(p, own, board, t + 1, opp);
+    const EvalResult answers = answer(ctx, p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
   // 6. Player 1 weighs the reply's squares twice, player 2 once.
@@ -46,23 +47,23 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
                                       const Board& field, int turn, const PiecesLeft& opp_left,
                                       Evaluator answer, Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
-  const EvalResult first = com_fuun4_eval(player, left, field, turn, opp_left);
+  const EvalResult first = com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
   sorted.reserve(first.moves.size());
   for (size_t i = 0; i < first.moves.size(); ++i)
     sorted.push_back({first.moves[i], first.values[i]});
   sorted = sort_te(std::move(sorted));
-  // 2-3. Read the first n, on all cores (one candidate per task) unless the
-  //      position is too poor in moves to be worth the threads; each read
-  //      one goes to the front of the result.
+  // 2-3. Read the first n on the context's threads (one candidate per
+  //      task) unless the position is too poor in moves to be worth the
+  //      threads; each read one goes to the front of the result.
   const size_t n =
       std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
   std::vector<double> reading(n);
   parallel_for(
-      static_cast<int>(n),
+      ctx.threads, static_cast<int>(n),
       [&](int i) {
         reading[i] =
-            play_sakiyomi(sorted[i].move, player, left, field, turn, opp_left, answer, reply);
+            play_sakiyomi(ctx, sorted[i].move, player, left, field, turn, opp_left, answer, reply);
       },
       sorted.size() >= 16 ? 2 : static_cast<int>(n) + 1);
   std::vector<Candidate> result;

@@ -74,19 +74,20 @@ TEST(PlayersDifferential, PieceSetMapsMatchTheReference) {
 }
 
 TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
+  const PlayerContext ctx{nullptr, {0, 10, 10}, 2};  // the fast ones on two threads
   for (const Position& pos : sample(2, 13, 8)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
     const PiecesLeft& own = pos.left[p];
     const PiecesLeft& opp = pos.left[3 - p];
-    expect_same_values(com_fuun3_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun3_eval(p, own, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun4_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun4_eval(p, own, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun4s_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun4s_eval(p, own, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun6_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun6_eval(p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun3_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun3_eval(ctx, p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun4_eval(ctx, p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4s_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun4s_eval(ctx, p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun6_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun6_eval(ctx, p, own, pos.field, pos.turn, opp));
   }
 }
 
@@ -134,7 +135,7 @@ TEST(PlayersDifferential, RandomAndMonteCarloDrawLikeTheReference) {
 
 TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {
   Rng rng(1);
-  PlayerContext ctx{&rng, {0, 2, 2}};
+  PlayerContext ctx{&rng, {0, 2, 2}, 2};
   for (const Position& pos : sample(1, 14, 8)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;

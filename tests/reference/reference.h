@@ -45,14 +45,14 @@ void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int 
 double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
                  const PiecesLeft& opp_left);
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left);
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left);
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                           const PiecesLeft& opp_left);
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left);
+EvalResult com_fuun3_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun4_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun4s_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                           const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
 
 Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
@@ -70,8 +70,9 @@ Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
                      const Board& field, int turn, const PiecesLeft& opp_left);
 
 std::vector<Candidate> sort_te(std::vector<Candidate> candidates);
-double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& field, int t,
-                     const PiecesLeft& opp_left, Evaluator answer, Evaluator reply);
+double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const PiecesLeft& left,
+                     const Board& field, int t, const PiecesLeft& opp_left, Evaluator answer,
+                     Evaluator reply);
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
                                       const Board& field, int turn, const PiecesLeft& opp_left,
                                       Evaluator answer, Evaluator reply);

@@ -235,8 +235,8 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   return v;
 }
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun6_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   EvalResult r;
   r.moves = reference::make_legal_list(player, left, field, turn);
   r.values.reserve(r.moves.size());
@@ -250,15 +250,15 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field
   return r;
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
-                    int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
+Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                    const Board& field, int turn, const PiecesLeft& opp_left) {
+  const EvalResult r = reference::com_fuun6_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun6_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
@@ -282,48 +282,48 @@ EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& 
 
 }  // namespace
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun3_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun3, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun4_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun4, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                           const PiecesLeft& opp_left) {
+EvalResult com_fuun4s_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                           const Board& field, int turn, const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun4s, player, left, field, turn, opp_left);
 }
 
-Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
-                    int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun3_eval(player, left, field, turn, opp_left);
+Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                    const Board& field, int turn, const PiecesLeft& opp_left) {
+  const EvalResult r = reference::com_fuun3_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
-                    int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
+Move com_fuun4_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                    const Board& field, int turn, const PiecesLeft& opp_left) {
+  const EvalResult r = reference::com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
-Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
-                     int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
+Move com_fuun4s_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                     const Board& field, int turn, const PiecesLeft& opp_left) {
+  const EvalResult r = reference::com_fuun4s_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                       const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4s_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
@@ -333,8 +333,9 @@ std::vector<Candidate> sort_te(std::vector<Candidate> candidates) {
   return candidates;
 }
 
-double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& field, int t,
-                     const PiecesLeft& opp_left, Evaluator answer, Evaluator reply) {
+double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const PiecesLeft& left,
+                     const Board& field, int t, const PiecesLeft& opp_left, Evaluator answer,
+                     Evaluator reply) {
   Board board = field;
   PiecesLeft own = left;
   PiecesLeft opp = opp_left;
@@ -346,13 +347,13 @@ double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& 
   const int tq = t + p - 1;
   if (!reference::isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
   // 4. The opponent's best reply by the reply evaluator.
-  const EvalResult replies = reply(q, opp, board, tq, own);
+  const EvalResult replies = reply(ctx, q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
   // 5. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (reference::isexist_legal(p, own, board, t + 1)) {
-    const EvalResult answers = answer(p, own, board, t + 1, opp);
+    const EvalResult answers = answer(ctx, p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
   // 6. Player 1 weighs the reply's squares twice, player 2 once.
@@ -364,7 +365,7 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
                                       const Board& field, int turn, const PiecesLeft& opp_left,
                                       Evaluator answer, Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
-  const EvalResult first = reference::com_fuun4_eval(player, left, field, turn, opp_left);
+  const EvalResult first = reference::com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
   sorted.reserve(first.moves.size());
   for (size_t i = 0; i < first.moves.size(); ++i)
@@ -376,8 +377,8 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   std::vector<Candidate> result;
   result.reserve(sorted.size());
   for (size_t i = 0; i < n; ++i) {
-    const double d = reference::play_sakiyomi(sorted[i].move, player, left, field, turn, opp_left,
-                                              answer, reply);
+    const double d = reference::play_sakiyomi(ctx, sorted[i].move, player, left, field, turn,
+                                              opp_left, answer, reply);
     result.push_back({sorted[i].move, sorted[i].value + d});
   }
   std::reverse(result.begin(), result.end());
