@@ -74,21 +74,20 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
     return 0;
   }
   // 7-10. The window and its background.
-  std::unique_ptr<Frontend> window;
-  try {
-    window = open_window(kWindowSide, kWindowSide, io.out);
-  } catch (const WindowError& e) {
-    io.err << name << ": " << e.what() << "; use -t to play in text mode.\n" << std::flush;
+  const OpenedFrontend opened = open_window(kWindowSide, kWindowSide, io.out);
+  if (!opened.frontend) {
+    io.err << name << ": " << opened.error << "; use -t to play in text mode.\n" << std::flush;
     return 2;
   }
-  window->draw_background();
-  GameObserver* observers[] = {&window->observer()};
-  const GameRun run = play_game(game, seats_with(window->mouse_seat()), observers,
-                                [&] { return window->quit_requested() || io.out.fail(); });
+  Frontend& window = *opened.frontend;
+  window.draw_background();
+  GameObserver* observers[] = {&window.observer()};
+  const GameRun run = play_game(game, seats_with(window.mouse_seat()), observers,
+                                [&] { return window.quit_requested() || io.out.fail(); });
   if (!output_ok(io.out, io.err, name)) return kOutputFailedStatus;
   // A key pressed while a human is to move, or the window closed, ends the
   // program at once; after the game a key press does.
-  if (run.end == GameEnd::Finished) window->wait_for_key();
+  if (run.end == GameEnd::Finished) window.wait_for_key();
   return 0;
 }
 

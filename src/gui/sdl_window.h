@@ -31,9 +31,10 @@ struct InputEvent {
 
 class SdlWindow final : public Window {
  public:
-  // Opens a width x height window with the given title; throws WindowError
-  // saying why when no window or no font can be had.
-  SdlWindow(int width, int height, const std::string& title);
+  // Opens a width x height window with the given title; null, with the
+  // reason in error, when no window or no font can be had.
+  static std::unique_ptr<SdlWindow> open(int width, int height, const std::string& title,
+                                         std::string& error);
   ~SdlWindow() override;
 
   TextSize text_size(std::string_view s) override;
@@ -51,6 +52,9 @@ class SdlWindow final : public Window {
 
  private:
   struct Sdl;
+  SdlWindow(int width, int height);
+  // Acquires SDL, the window and the font; false, with the reason, on failure.
+  bool init(const std::string& title, std::string& error);
   // Takes the next event, showing the frame first when the queue is empty.
   void next_event(SDL_Event& e);
   // Repaints on expose and notes a close; true when the event was one of the
