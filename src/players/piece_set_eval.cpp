@@ -140,14 +140,12 @@ EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft
 
 Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun6_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+  return play_by_evaluator(com_fuun6_eval, true, ctx, player, left, field, turn, opp_left);
 }
 
 }  // namespace trevosk

@@ -35,32 +35,27 @@ EvalResult com_fuun4s_eval(const PlayerContext& ctx, int player, const PiecesLef
 
 Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun3_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun3_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun4_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun4_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+  return play_by_evaluator(com_fuun4_eval, true, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun4s_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4s_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun4s_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                       const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4s_eval(ctx, player, left, field, turn, opp_left);
-  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+  return play_by_evaluator(com_fuun4s_eval, true, ctx, player, left, field, turn, opp_left);
 }
 
 }  // namespace trevosk
