@@ -16,8 +16,9 @@ union SDL_Event;
 
 namespace trevosk {
 
-// Input fed through the system's event queue, for tests that drive the
-// window without a person (coordinates are window coordinates).
+// Test seam: input fed through the system's event queue by SdlWindow::post,
+// for the tests that drive the window without a person (coordinates are
+// window coordinates). The program never posts input.
 struct InputEvent {
   enum class Kind { Motion, Press, Release, Key, Close, Expose };
   // A key event of a modifier key alone, in place of `key`.
@@ -44,7 +45,8 @@ class SdlWindow final : public Window {
   void show() override;
   bool closed() override;
 
-  // Queues an input event as if the system had sent it.
+  // Test seam: queues an input event as if the system had sent it. It stays
+  // here because only this layer may speak SDL.
   void post(const InputEvent& e);
 
  protected:

@@ -1,10 +1,9 @@
 #include "players/piece_set_eval.h"
 
-#include <cassert>
-
 #include "players/flood.h"
 #include "players/reach_map.h"
 #include "players/selection.h"
+#include "rules/filtered_moves.h"
 #include "rules/pieces.h"
 #include "rules/placement.h"
 
@@ -15,14 +14,8 @@ namespace {
 constexpr double kDecay = 0.75;
 constexpr double kBlockedMark = 1e-8;
 
-// A piece-set map in bitboard order.
-struct BitPieceSetMap {
-  WeightGrid weight;
-  std::array<uint32_t, 256> have;
-  Bitboard flooded;
-};
+}  // namespace
 
-// Fills a player's map in waves from weight w, turn t and have mask h.
 void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& left, uint32_t h,
                         BitPieceSetMap& map) {
   map.weight.fill(0.0);
@@ -75,8 +68,8 @@ void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& 
   }
 }
 
-double score(int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& left, int t,
-             int p, const PiecesLeft& opp_left) {
+double com_fuun6(int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& left,
+                 int t, int p, const PiecesLeft& opp_left) {
   BitPieceSetMap a;
   BitPieceSetMap b;
   double v = static_cast<double>(((3 * g) / 2 + 1) / 2);
@@ -106,35 +99,14 @@ double score(int g, const MapSide& mover, const MapSide& opponent, const PiecesL
   return v;
 }
 
-}  // namespace
-
 uint32_t calchave(const PiecesLeft& left) { return left.mask(); }
-
-void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w, int t,
-                  const PiecesLeft& left, uint32_t h) {
-  assert(scratch == evaluated);
-  BitPieceSetMap bits;
-  fill_piece_set_map(map_side(evaluated, q), w, t, left, h, bits);
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      map.weight[x][y] = bits.weight[Bitboard::index(x, y)];
-      map.have[x][y] = bits.have[Bitboard::index(x, y)];
-    }
-  bits.flooded.for_each(
-      [&](int i) { scratch.set_square(Bitboard::x_of(i), Bitboard::y_of(i), owned_cell(q)); });
-}
-
-double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                 const PiecesLeft& opp_left) {
-  return score(g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
-}
 
 EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
                           const Board& field, int turn, const PiecesLeft& opp_left) {
   return evaluate_candidates(
       ctx.threads, player, left, field, turn,
       [&](int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& own) {
-        return score(g, mover, opponent, own, turn, player, opp_left);
+        return com_fuun6(g, mover, opponent, own, turn, player, opp_left);
       });
 }
 

@@ -1,7 +1,6 @@
 #include "players/reach_map.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "rules/pieces.h"
 #include "rules/placement.h"
@@ -163,17 +162,6 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
   }
 }
 
-void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap& map, int q,
-                 double w, int t, const PiecesLeft& left) {
-  assert(scratch == evaluated);
-  BitReachMap bits;
-  fill_reach_map(v, map_side(evaluated, q), w, t, left, bits);
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) map[x][y] = bits.value[Bitboard::index(x, y)];
-  bits.flooded.for_each(
-      [&](int i) { scratch.set_square(Bitboard::x_of(i), Bitboard::y_of(i), owned_cell(q)); });
-}
-
 double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& opponent,
                 const PiecesLeft& left, int t, int p, const PiecesLeft& opp_left) {
   BitReachMap a;
@@ -192,11 +180,6 @@ double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& oppon
       return sum_cells<FuunVariant::Fuun4s>(gain, a.value, b.value);
   }
   return gain;
-}
-
-double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                const PiecesLeft& opp_left) {
-  return com_fuun(v, g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
 }
 
 }  // namespace trevosk

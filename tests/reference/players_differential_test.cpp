@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 
+#include "fixtures/map_arrays.h"
 #include "fixtures/random_positions.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
@@ -49,7 +50,7 @@ TEST(PlayersDifferential, ReachMapsMatchTheReference) {
             ReachMap expected{}, actual{};
             Board scratch_expected = pos.field, scratch_actual = pos.field;
             reference::fuun_master(v, pos.field, scratch_expected, expected, q, w, t, pos.left[q]);
-            fuun_master(v, pos.field, scratch_actual, actual, q, w, t, pos.left[q]);
+            fixtures::fuun_master(v, pos.field, scratch_actual, actual, q, w, t, pos.left[q]);
             ASSERT_EQ(std::memcmp(&actual, &expected, sizeof expected), 0)
                 << "variant " << int(v) << " q " << q << " t " << t << " w " << w;
             ASSERT_TRUE(scratch_actual == scratch_expected)
@@ -65,7 +66,7 @@ TEST(PlayersDifferential, PieceSetMapsMatchTheReference) {
         Board scratch_expected = pos.field, scratch_actual = pos.field;
         const uint32_t h = calchave(pos.left[q]);
         reference::fuun6_master(pos.field, scratch_expected, expected, q, 0.1, t, pos.left[q], h);
-        fuun6_master(pos.field, scratch_actual, actual, q, 0.1, t, pos.left[q], h);
+        fixtures::fuun6_master(pos.field, scratch_actual, actual, q, 0.1, t, pos.left[q], h);
         ASSERT_EQ(std::memcmp(&actual.weight, &expected.weight, sizeof expected.weight), 0)
             << "q " << q << " t " << t;
         ASSERT_EQ(actual.have, expected.have) << "q " << q << " t " << t;

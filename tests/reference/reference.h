@@ -7,11 +7,11 @@
 
 #include <vector>
 
+#include "fixtures/map_arrays.h"
 #include "players/piece_set_eval.h"
 #include "players/player.h"
 #include "players/reach_map.h"
 #include "rules/board.h"
-#include "rules/filtered_moves.h"
 #include "rules/move_list.h"
 
 namespace trevosk::reference {
