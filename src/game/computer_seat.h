@@ -1,5 +1,5 @@
 // The computer seat: a level of the level table or a search level, the
-// random-assist setting, the stored opening, the think width, the search's
+// random-assist setting, the joseki, the think width, the search's
 // budget and the threads a move may use.
 #pragma once
 
@@ -21,10 +21,10 @@ struct ComputerConfig {
   int threads = 1;
 };
 
-// Player 1's stored opening move, 66t0.
+// The joseki: player 1's stored first move, 66t0.
 constexpr Move kJoseki = make_move(5, 5, 19, 0);
 
-// The move a computer seat chooses: the stored opening for player 1 in turn
+// The move a computer seat chooses: the joseki for player 1 in turn
 // 1, otherwise the level's strategy; a pass when the side to move cannot
 // place. Depends only on the game, the configuration and the generator, and
 // changes neither the game nor anything else.

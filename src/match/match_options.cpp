@@ -31,7 +31,7 @@ std::string match_usage() {
          "       trevosk-match --replay FILE[:N]\n"
          "Seats:\n"
          "  level:L[,r][,n][,w=W]  built-in player, level 1-8; r random assist,\n"
-         "                         n no stored opening, w think width 1-99\n"
+         "                         n no joseki (66t0), w think width 1-99\n"
          "  cmd:PROGRAM [ARGS...]  outside program speaking the engine protocol\n"
          "  level:L[,r][,n][,w=W],cmd=PROGRAM [ARGS...]\n"
          "                         outside program told to play with these settings\n"

@@ -76,7 +76,7 @@ TEST(Protocol, BadInputAndQueriesChangeNothing) {
                           {"perft 45", "? invalid depth"}});
   replies(engine, {"set_level 2 5", "candidates 2", "set_level 2 1", "legal_moves 2", "perft 2",
                    "showboard", "moves"});
-  // Player 1 opens (66t0 unless the opening was switched off); then levels 1
+  // Player 1 opens (66t0 unless the joseki was switched off); then levels 1
   // and 2 draw, and an assisted level 8 draws and reads width 3.
   const std::vector<std::string> probe = {"genmove 1",     "genmove 2",     "genmove 1",
                                           "genmove 2",     "set_level 1 8", "genmove 1",
@@ -85,7 +85,7 @@ TEST(Protocol, BadInputAndQueriesChangeNothing) {
 }
 
 // Catches a ranking whose first move is not the one the seat plays, ties
-// included (the opening position is full of them).
+// included (the first turns are full of them).
 TEST(Protocol, CandidatesLeadWithTheSeatsMove) {
   Engine engine(Rng(1));
   engine.respond("set_opening off");
@@ -111,7 +111,7 @@ std::vector<std::string> lines_of(const std::filesystem::path& path) {
 // Catches rules or seats that differ from text mode: every display equal to
 // showboard at its point (the final one included), perft 1 agreeing with the
 // listed moves (1 for a forced pass), genmove answering each computer seat's
-// move with the transcript's levels and opening setting, play taking every
+// move with the transcript's levels and joseki setting, play taking every
 // move and pass, the final score and end, and a finished game that still
 // takes or counts moves or cannot be taken back.
 TEST(Golden, TranscriptsReplayedThroughTheProtocol) {

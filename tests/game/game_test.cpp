@@ -196,7 +196,7 @@ TEST(GameLoop, NoPassTestBeforeTheFirstPlacement) {
 
 // Catches 66t0 missing for player 1 at some level, played with -n or by
 // player 2.
-TEST(ComputerSeat, OpeningBook) {
+TEST(ComputerSeat, Joseki) {
   const Game start;
   auto choice = [&](const Game& g, ComputerConfig c) {
     Rng rng(7);

@@ -41,7 +41,7 @@ Outcome run(std::vector<std::string> args, uint64_t seed, const WindowFactory& w
   return {status, out.str(), err.str()};
 }
 
-// Catches a text game not replaying from its seed, or missing its book move or result.
+// Catches a text game not replaying from its seed, or missing its joseki or result.
 TEST(Program, SeededTextGameReplays) {
   const Outcome a = run({"-t", "-p1", "1", "-p2", "1"}, 42);
   EXPECT_EQ(a.status, 0);

@@ -142,7 +142,7 @@ TEST(Match, MisbehavingProgramForfeits) {
       EXPECT_EQ(r.forfeit_player, r.a_first ? 2 : 1);
       EXPECT_EQ(r.points_a(), 1.0);
       EXPECT_EQ(r.reason, c.reason);
-      // A's stored opening is played before B is asked, when A moves first.
+      // A's joseki is played before B is asked, when A moves first.
       EXPECT_EQ(r.moves.size(), r.a_first ? 1u : 0u);
     }
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
