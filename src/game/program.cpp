@@ -17,7 +17,7 @@ namespace trevosk {
 
 namespace {
 
-constexpr int kWindowSide = 500;  // 550 on Windows
+constexpr int kWindowSide = 500;
 
 }  // namespace
 
@@ -29,7 +29,7 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
                 std::optional<uint64_t> seed) {
   // 1. The single random generator.
   Rng rng = seed ? Rng(*seed) : Rng::from_system();
-  // 2-4. Settings from the command line, corrected.
+  // 2. The settings from the command line, corrected.
   const std::string name = program_name(args);
   const std::span<const std::string> words = args.empty() ? args : args.subspan(1);
   CommandLineResult cl = parse_command_line(name, words);
@@ -41,7 +41,7 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   }
   Settings settings = cl.settings;
   correct_settings(settings);
-  // 5-6. The game and the piece tables.
+  // 3. The game, the piece tables and the computer seats.
   Game game;
   piece_tables();
   // One game at a time: a computer move may use every core.
@@ -58,6 +58,7 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
     return std::array<Seat*, 2>{settings.is_com[1] ? &computers[0] : &human,
                                 settings.is_com[2] ? &computers[1] : &human};
   };
+  // 4. A text game on the standard streams.
   if (settings.text_mode) {
     ConsoleDisplay display(io.out);
     ConsoleSeat console(io.in, io.out);
@@ -73,7 +74,7 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
     }
     return 0;
   }
-  // 7-10. The window and its background.
+  // 5. Otherwise the window and its background, and the game in it.
   const OpenedFrontend opened = open_window(kWindowSide, kWindowSide, io.out);
   if (!opened.frontend) {
     io.err << name << ": " << opened.error << "; use -t to play in text mode.\n" << std::flush;

@@ -25,9 +25,10 @@ struct PlayerContext {
   int threads = 1;
 };
 
-// A computer strategy: (player, own pieces-left, own score, board, turn,
+// A computer strategy: (context, player, own pieces-left, board, turn,
 // opponent's pieces-left) -> a legal move. It never changes its arguments
-// and is only called when the player has a legal move.
+// (the context's generator apart) and is only called when the player has a
+// legal move.
 using ComPlayer = Move (*)(const PlayerContext& ctx, int player, const PiecesLeft& left,
                            const Board& field, int turn, const PiecesLeft& opp_left);
 

@@ -116,8 +116,8 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
   const auto [passable, blockable] = flood_region(side);
   if (left.empty()) return;
   for (;;) {
-    // 1-3. The placements on the scratch board: the player's squares plus
-    //      every flooded square.
+    // 1. The placements on the scratch board: the player's squares plus
+    //    every flooded square.
     const PlacementMasks masks = placement_masks(
         side.own | map.flooded, side.occupied | map.flooded, side.starts & ~map.flooded, t);
     const Bitboard single = masks.allowed & masks.target;  // the single-square placements
@@ -126,7 +126,7 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
     Bitboard sources;
     double m = 1.0;
     if (params.mobility) {
-      // 4. The mobility factor needs the number of placements.
+      // 2. The mobility factor needs the number of placements.
       int n = 0;
       for_each_orientation(left, [&](int piece, int rot) {
         const Bitboard a = finder.anchors(piece, rot);
@@ -145,7 +145,7 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
         if (left[piece]) any = finder.piece_anchors(piece).any();
       if (!any) return;
     }
-    // 5. Early in the game flood from the single squares, later from the
+    // 3. Early in the game flood from the single squares, later from the
     //    reference squares of the real placements.
     if (t < 4) sources = single;
     const Bitboard raised = flood_wave(passable, sources, w * m, params.decay, map.value);
@@ -156,7 +156,7 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
       map.value[i] = params.blocked_mark;
     });
     map.flooded |= raised;
-    // 6. The next wave.
+    // 4. The next wave.
     w = w * 0.01 * m;
     t += 1;
   }

@@ -24,21 +24,21 @@ double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const Piece
   int c2 = 0, c3 = 0;
   // 1. The candidate itself.
   setpiece(m, p, board, own, c2);
-  // 2-3. The opponent moves next; a blocked opponent is worth a fixed bonus.
+  // 2. The opponent moves next; a blocked opponent is worth a fixed bonus.
   const int q = 3 - p;
   const int tq = t + p - 1;
   if (!isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
-  // 4. The opponent's best reply by the reply evaluator.
+  // 3. The opponent's best reply by the reply evaluator.
   const EvalResult replies = reply(ctx, q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
-  // 5. The mover's best answer, or -99 when the mover is blocked.
+  // 4. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (isexist_legal(p, own, board, t + 1)) {
     const EvalResult answers = answer(ctx, p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
-  // 6. Player 1 weighs the reply's squares twice, player 2 once.
+  // 5. Player 1 weighs the reply's squares twice, player 2 once.
   const int w = 3 - p;
   return static_cast<double>(c2 - w * c3 + 10) + e;
 }
@@ -53,9 +53,9 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   for (size_t i = 0; i < first.moves.size(); ++i)
     sorted.push_back({first.moves[i], first.values[i]});
   sorted = sort_te(std::move(sorted));
-  // 2-3. Read the first n on the context's threads (one candidate per
-  //      task) unless the position is too poor in moves to be worth the
-  //      threads; each read one goes to the front of the result.
+  // 2. Read the first n on the context's threads (one candidate per task)
+  //    unless the position is too poor in moves to be worth the threads;
+  //    each read one goes to the front of the result.
   const size_t n =
       std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
   std::vector<double> reading(n);
@@ -69,7 +69,7 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   std::vector<Candidate> result;
   result.reserve(sorted.size());
   for (size_t i = n; i-- > 0;) result.push_back({sorted[i].move, sorted[i].value + reading[i]});
-  // 4. The unread rest keeps its one-move values.
+  // 3. The unread rest keeps its one-move values.
   result.insert(result.end(), sorted.begin() + static_cast<long>(n), sorted.end());
   return result;
 }

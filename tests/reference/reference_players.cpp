@@ -106,13 +106,13 @@ void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap
   const PiecesLeft one_square = PiecesLeft::only(0);
   Flood flood{params, evaluated, scratch, map, q};
   for (;;) {
-    // 1-3. Every placement of the remaining pieces, and every single square.
+    // 1. Every placement of the remaining pieces, and every single square.
     const std::vector<Move> l1 = reference::make_legal_list(q, left, scratch, t);
     const std::vector<Move> l2 = reference::make_legal_list(q, one_square, scratch, t);
     if (l2.empty() || l1.empty()) return;
-    // 4. The mobility factor of fuun4s.
+    // 2. The mobility factor of fuun4s.
     const double m = params.mobility ? std::min(10.0, static_cast<double>(l1.size()) / 3.0) : 1.0;
-    // 5. Flood from single squares early in the game, later from the real
+    // 3. Flood from single squares early in the game, later from the real
     //    placements' reference squares.
     const int flooded_before = scratch.owned(q).count();
     const double wave_weight = w * m;
@@ -120,7 +120,7 @@ void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap
     // Once the weight has underflowed to zero nothing floods any more and the
     // listings never change: stop instead of looping forever.
     if (scratch.owned(q).count() == flooded_before) return;
-    // 6. The next wave.
+    // 4. The next wave.
     w = w * 0.01 * m;
     t += 1;
   }
@@ -342,21 +342,21 @@ double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const Piece
   int c2 = 0, c3 = 0;
   // 1. The candidate itself.
   setpiece(m, p, board, own, c2);
-  // 2-3. The opponent moves next; a blocked opponent is worth a fixed bonus.
+  // 2. The opponent moves next; a blocked opponent is worth a fixed bonus.
   const int q = 3 - p;
   const int tq = t + p - 1;
   if (!reference::isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
-  // 4. The opponent's best reply by the reply evaluator.
+  // 3. The opponent's best reply by the reply evaluator.
   const EvalResult replies = reply(ctx, q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
-  // 5. The mover's best answer, or -99 when the mover is blocked.
+  // 4. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (reference::isexist_legal(p, own, board, t + 1)) {
     const EvalResult answers = answer(ctx, p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
-  // 6. Player 1 weighs the reply's squares twice, player 2 once.
+  // 5. Player 1 weighs the reply's squares twice, player 2 once.
   const int w = 3 - p;
   return static_cast<double>(c2 - w * c3 + 10) + e;
 }
@@ -371,7 +371,7 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
   for (size_t i = 0; i < first.moves.size(); ++i)
     sorted.push_back({first.moves[i], first.values[i]});
   sorted = reference::sort_te(std::move(sorted));
-  // 2-3. Read the first n; each read one goes to the front of the result.
+  // 2. Read the first n; each read one goes to the front of the result.
   const size_t n =
       std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
   std::vector<Candidate> result;
@@ -382,7 +382,7 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
     result.push_back({sorted[i].move, sorted[i].value + d});
   }
   std::reverse(result.begin(), result.end());
-  // 4. The unread rest keeps its one-move values.
+  // 3. The unread rest keeps its one-move values.
   result.insert(result.end(), sorted.begin() + static_cast<long>(n), sorted.end());
   return result;
 }
