@@ -218,7 +218,7 @@ Engine::Outcome Engine::legal_moves(Args a) {
   if (game_.over()) return ok();
   make_legal_list(p, game_.pieces_left(p), game_.board(), next_rule_turn(p), *list_);
   std::string text;
-  text.reserve(5 * list_->size());
+  text.reserve(5 * static_cast<size_t>(list_->size()));
   for (const Move& m : *list_) {
     if (!text.empty()) text += ' ';
     text += move_code(m);

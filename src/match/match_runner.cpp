@@ -31,6 +31,7 @@ void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&
   };
   const int workers = std::clamp(plan.concurrency, 1, std::max(1, static_cast<int>(games.size())));
   std::vector<std::thread> threads;
+  threads.reserve(workers);
   for (int w = 0; w < workers; ++w) threads.emplace_back(worker);
   for (std::thread& t : threads) t.join();
 }

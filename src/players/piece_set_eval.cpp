@@ -72,7 +72,8 @@ double com_fuun6(int g, const MapSide& mover, const MapSide& opponent, const Pie
                  int t, int p, const PiecesLeft& opp_left) {
   BitPieceSetMap a;
   BitPieceSetMap b;
-  double v = static_cast<double>(((3 * g) / 2 + 1) / 2);
+  const int gain = ((3 * g) / 2 + 1) / 2;  // rounded down twice
+  double v = gain;
   fill_piece_set_map(mover, 0.1, t + 1, left, calchave(left), a);
   fill_piece_set_map(opponent, 0.1, t + p - 1, opp_left, calchave(opp_left), b);
   // Squares where both maps hold 0.0 leave the value unchanged and are

@@ -117,7 +117,7 @@ std::vector<std::string> lines_of(const std::filesystem::path& path) {
 TEST(Golden, TranscriptsReplayedThroughTheProtocol) {
   int games = 0;
   for (const auto& entry : std::filesystem::directory_iterator(GOLDEN_DIR)) {
-    const std::filesystem::path path = entry.path();
+    const std::filesystem::path& path = entry.path();
     const std::string name = path.stem().string();
     if (path.extension() != ".stdout" || name.starts_with("cli_")) continue;
     SCOPED_TRACE(name);

@@ -211,7 +211,8 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   auto b = std::make_unique<PieceSetMap>();
   Board scratch_a = evaluated;
   Board scratch_b = evaluated;
-  double v = static_cast<double>(((3 * g) / 2 + 1) / 2);
+  const int gain = ((3 * g) / 2 + 1) / 2;
+  double v = gain;
   reference::fuun6_master(evaluated, scratch_a, *a, p, 0.1, t + 1, left, reference::calchave(left));
   reference::fuun6_master(evaluated, scratch_b, *b, 3 - p, 0.1, t + p - 1, opp_left,
                           reference::calchave(opp_left));
