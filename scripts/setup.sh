@@ -13,6 +13,7 @@ packages=(
   scdoc man-db desktop-file-utils appstream dpkg-dev file
   python3  # the documents' examples (tests/docs)
   clang-format  # the format check (tests/format.sh)
+  clang-tidy  # scripts/tidy.sh
 )
 # With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
 if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
