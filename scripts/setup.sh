@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   gnuplot-nox
-  scdoc man-db desktop-file-utils appstream dpkg-dev file
+  scdoc man-db desktop-file-utils appstream dpkg-dev file lintian
   python3  # the documents' examples (tests/docs)
   clang-format  # the format check (tests/format.sh)
   clang-tidy  # scripts/tidy.sh
