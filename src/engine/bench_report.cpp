@@ -41,8 +41,8 @@ std::string bench_report() {
       text += buf;
     }
   const uint64_t signature = bench_signature(fast_players());
-  std::snprintf(buf, sizeof buf, "time %.3f s\nsignature %016llx\n", milliseconds_since(start) / 1000,
-                static_cast<unsigned long long>(signature));
+  std::snprintf(buf, sizeof buf, "time %.3f s\nsignature %016llx\n",
+                milliseconds_since(start) / 1000, static_cast<unsigned long long>(signature));
   text += buf;
   // The search: level 9 for player 1 on one thread, with the simulations per
   // second of wall-clock time and of the thread's processor time.

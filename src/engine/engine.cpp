@@ -13,8 +13,8 @@
 #include "game/version.h"
 #include "players/levels.h"
 #include "players/parallel.h"
-#include "search/search_options.h"
 #include "rules/legal_moves.h"
+#include "search/search_options.h"
 
 namespace trevosk {
 
