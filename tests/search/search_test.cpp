@@ -31,7 +31,7 @@ Game game_of(const std::string& codes) {
 }
 
 std::vector<Move> placements(const SearchPosition& s) {
-  std::vector<Move> out(96 * 196);
+  std::vector<Move> out(size_t{96} * 196);
   out.resize(search_placements(s, out.data()));
   return out;
 }
