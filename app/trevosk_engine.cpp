@@ -1,5 +1,5 @@
 // trevosk-engine: the engine protocol on standard input and output, for
-// programs that drive the game's players. See "Engine protocol" in the README.
+// programs that drive the game's players. See docs/engine.md.
 #include <iostream>
 
 #include "engine/engine.h"
@@ -13,6 +13,7 @@ int main() {
   trevosk::piece_tables();
   trevosk::Engine engine(trevosk::Rng::from_system());
   trevosk::serve(std::cin, std::cout, engine);
-  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-engine")) return trevosk::kOutputFailedStatus;
+  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-engine"))
+    return trevosk::kOutputFailedStatus;
   return 0;
 }

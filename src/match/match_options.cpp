@@ -31,7 +31,7 @@ std::string match_usage() {
          "       trevosk-match --replay FILE[:N]\n"
          "Seats:\n"
          "  level:L[,r][,n][,w=W]  built-in player, level 1-8; r random assist,\n"
-         "                         n no stored opening, w think width 1-99\n"
+         "                         n no joseki (66t0), w think width 1-99\n"
          "  cmd:PROGRAM [ARGS...]  outside program speaking the engine protocol\n"
          "  level:L[,r][,n][,w=W],cmd=PROGRAM [ARGS...]\n"
          "                         outside program told to play with these settings\n"
@@ -69,8 +69,13 @@ bool parse_match_options(std::span<const std::string> words, MatchOptions& o, st
     }
     if (w == "--summary") {
       o.mode = MatchOptions::Mode::Summary;
-      while (i + 1 < words.size() && !words[i + 1].starts_with("--"))
-        o.summary_files.push_back(words[++i]);
+      // The files run to the next option; --csv may stand among them.
+      while (i + 1 < words.size() && (words[i + 1] == "--csv" || !words[i + 1].starts_with("--"))) {
+        if (words[++i] == "--csv")
+          o.csv = true;
+        else
+          o.summary_files.push_back(words[i]);
+      }
       if (o.summary_files.empty()) return (error = "--summary needs a file"), false;
       continue;
     }

@@ -1,6 +1,7 @@
 #include "match/match_program.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -60,7 +61,7 @@ class Progress {
     points_ += r.points_a();
     if (!shown_) return;
     const double elapsed = std::chrono::duration<double>(Clock::now() - start_).count();
-    const int left = static_cast<int>(elapsed / done_ * (total_ - done_) + 0.5);
+    const int left = static_cast<int>(std::lround(elapsed / done_ * (total_ - done_)));
     char line[128];
     std::snprintf(line, sizeof line, "\r\033[K%d/%d games  A %.1f - B %.1f  %d:%02d left", done_,
                   total_, points_, done_ - points_, left / 60, left % 60);

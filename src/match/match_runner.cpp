@@ -4,8 +4,6 @@
 #include <mutex>
 #include <thread>
 
-#include "players/parallel.h"
-
 namespace trevosk {
 
 std::vector<int> planned_games(const MatchPlan& plan) {
@@ -20,7 +18,6 @@ void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&
   std::atomic<size_t> next{0};
   std::mutex record_lock;
   auto worker = [&] {
-    set_thread_budget(1);
     MatchTable table(plan.config, cancel);
     for (;;) {
       if (cancel && cancel->load()) break;
@@ -34,6 +31,7 @@ void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&
   };
   const int workers = std::clamp(plan.concurrency, 1, std::max(1, static_cast<int>(games.size())));
   std::vector<std::thread> threads;
+  threads.reserve(workers);
   for (int w = 0; w < workers; ++w) threads.emplace_back(worker);
   for (std::thread& t : threads) t.join();
 }

@@ -101,8 +101,8 @@ bool summarize(std::vector<GameRecord> records, MatchSummary& s, std::string& er
   s.elo = {elo_difference(s.score_rate.value), elo_difference(s.score_rate.low),
            elo_difference(s.score_rate.high)};
   s.score_diff = mean_interval(diffs);
-  if (s.time_a.moves) s.time_a.mean_ms = time_sum[0] / s.time_a.moves;
-  if (s.time_b.moves) s.time_b.mean_ms = time_sum[1] / s.time_b.moves;
+  if (s.time_a.moves) s.time_a.mean_ms = time_sum[0] / static_cast<double>(s.time_a.moves);
+  if (s.time_b.moves) s.time_b.mean_ms = time_sum[1] / static_cast<double>(s.time_b.moves);
   return true;
 }
 

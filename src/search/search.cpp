@@ -24,7 +24,9 @@ constexpr int kPvLength = 8;
 // and anchor square.
 constexpr int kMoveIds = kPieceCount * kOrientations * 256;
 
-int move_id(const Move& m) { return (m.piece * kOrientations + m.rot) * 256 + Bitboard::index(m.x, m.y); }
+int move_id(const Move& m) {
+  return (m.piece * kOrientations + m.rot) * 256 + Bitboard::index(m.x, m.y);
+}
 
 // What one thread needs for its simulations; nothing here grows.
 struct Worker {
@@ -102,13 +104,13 @@ void add_reach_values(const SearchPosition& s, std::span<const Move> moves, doub
                       std::span<float> scores) {
   Board field;
   for (int i = 0; i < 2; ++i)
-    s.own[i].for_each([&](int a) {
-      field.set_square(Bitboard::x_of(a), Bitboard::y_of(a), owned_cell(i + 1));
-    });
+    s.own[i].for_each(
+        [&](int a) { field.set_square(Bitboard::x_of(a), Bitboard::y_of(a), owned_cell(i + 1)); });
   const int p = s.to_move + 1;
-  const EvalResult r = com_fuun4_eval(p, PiecesLeft::from_mask(s.left[p - 1]), field,
-                                      s.placed[p - 1] ? s.turn : 1,
-                                      PiecesLeft::from_mask(s.left[2 - p]));
+  // On the calling search thread alone: the search's threads are its parallelism.
+  const EvalResult r =
+      com_fuun4_eval(PlayerContext{}, p, PiecesLeft::from_mask(s.left[p - 1]), field,
+                     s.placed[p - 1] ? s.turn : 1, PiecesLeft::from_mask(s.left[2 - p]));
   std::vector<float> value(kMoveIds, 0.0f);
   for (size_t k = 0; k < r.moves.size(); ++k) value[move_id(r.moves[k])] = float(r.values[k]);
   for (size_t k = 0; k < moves.size(); ++k) scores[k] += float(weight * value[move_id(moves[k])]);
@@ -301,7 +303,8 @@ SearchResult search(const SearchPosition& root, const SearchSettings& settings, 
   auto workers = std::make_unique<std::unique_ptr<Worker>[]>(threads);
   for (int t = 0; t < threads; ++t) workers[t] = std::make_unique<Worker>(seed + 0x9E37 * t);
   // Without a time, at least one simulation.
-  Search search(root, settings, settings.move_time > 0 ? playouts : std::max<uint64_t>(playouts, 1));
+  Search search(root, settings,
+                settings.move_time > 0 ? playouts : std::max<uint64_t>(playouts, 1));
   if (search.prepare(*workers[0])) {
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t)

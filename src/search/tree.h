@@ -22,7 +22,7 @@ struct Edge {
   Move move;  // a placement, or a pass when the side to move has none
   float prior;
   uint32_t visits;
-  uint32_t wins;  // half points of the side that made the move
+  uint32_t wins;   // half points of the side that made the move
   int32_t margin;  // sum of final score differences, that side's view
   uint32_t rave_visits;
   uint32_t rave_wins;
