@@ -47,6 +47,8 @@ const std::vector<Option>& options() {
        [](SearchSettings& s, double v) { s.params.prior.centre_turns = int(v); }},
       {"reach", 0, 1000, false, [](SearchSettings& s, double v) { s.params.reach = v; }},
       {"rdepth", 0, 44, true, [](SearchSettings& s, double v) { s.params.reach_depth = int(v); }},
+      {"judge", 0, 1, false, [](SearchSettings& s, double v) { s.params.judge = v; }},
+      {"jend", 2, 23, true, [](SearchSettings& s, double v) { s.params.judge_end = int(v); }},
       {"solve", 0, 1e9, true, [](SearchSettings& s, double v) { s.params.solve = uint64_t(v); }},
       {"ptemp", 0.01, 1000, false,
        [](SearchSettings& s, double v) { s.params.prior.temperature = v; }},

@@ -39,6 +39,8 @@ struct SearchParams {
   PriorWeights prior;
   double reach = 3;     // weight of the reach-map evaluation in the prior
   int reach_depth = 1;  // the deepest nodes (0: the root) whose prior it joins
+  double judge = 0;     // share of a leaf's value the reach maps give in turn 1
+  int judge_end = 14;   // the turn from which they give none (the share falls linearly)
   uint64_t solve = 0;   // positions the exact end search may visit; 0: none
   int memory_mb = 384;  // bound of the tree's node pool
 };
