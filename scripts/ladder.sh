@@ -28,6 +28,7 @@ csv=docs/ladder.csv
 for pair in "${pairs[@]}"; do
   read -r kind a b <<< "$pair"
   echo "ladder: level $a against level $b ($games games)" >&2
+  rm -f "$records/$kind-$a-$b.jsonl"
   "$match" --games "$games" --seed "$seed" --openings "$openings" --csv \
     --out "$records/$kind-$a-$b.jsonl" "level:$a" "level:$b" > "$tmp/summary.csv"
   if [[ ! -s "$tmp/rows" ]]; then echo "kind,level_a,level_b,$(head -1 "$tmp/summary.csv")" > "$tmp/rows"; fi

@@ -75,6 +75,7 @@ for ((k = 0; played < games; ++k)); do
   ((variant & 2)) && options+=",n"
   seats=("level:$a$options" "level:$b$options")
   replay="trevosk-match --games 2 --seed $((seed + k)) --out pair.jsonl ${seats[*]}"
+  rm -f "$scratch/pair.jsonl"
   "$match" --games 2 --concurrency 2 --seed $((seed + k)) --out "$scratch/pair.jsonl" \
     "${seats[@]}" > /dev/null 2> "$scratch/err"
   status=$?
