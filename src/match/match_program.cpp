@@ -238,7 +238,9 @@ int play_mode(MatchOptions& o, MatchIo io, std::atomic<bool>& stop) {
   }
   if (write_failed) fail(io.err, "cannot write " + o.out);
   if (tally.empty()) return fail(io.err, "no game finished");
-  const bool sprt_done = o.sprt && concluded();
+  // Decided once is decided: the pairs finished after the decision count in
+  // the summary's LLR, but do not reopen the test.
+  const bool sprt_done = finish_pairs.load();
   const bool stopped = played < to_play && !sprt_done;
   if (sprt_done && played < to_play)
     io.err << "trevosk-match: SPRT decided after " << tally.games() << " of " << total

@@ -301,16 +301,17 @@ std::string tournament_text(const MatchTally& tally) {
   if (!fit.ratings.empty())
     std::stable_sort(order.begin(), order.end(),
                      [&](int x, int y) { return fit.ratings[x].elo > fit.ratings[y].elo; });
-  out += "  seat  rating  (95%)              games  score   W-D-L\n";
+  out += "  seat  rating (95%)              games  score  W-D-L      seat as given\n";
   for (const int i : order) {
     const Rating r = fit.ratings.empty() ? Rating{kNan, kNan, kNan} : fit.ratings[i];
     const SeatTotals& t = totals[i];
-    char line[160];
-    std::snprintf(line, sizeof line, "  %4d  %6s  (%6s .. %6s)  %6d  %5s   %d-%d-%d  ", i + 1,
+    const std::string wdl =
+        std::to_string(t.wins) + "-" + std::to_string(t.draws) + "-" + std::to_string(t.losses);
+    char line[200];
+    std::snprintf(line, sizeof line, "  %4d  %6s (%6s .. %6s)  %5d  %5s  %-10s ", i + 1,
                   fmt("%+.0f", r.elo).c_str(), fmt("%+.0f", r.low).c_str(),
                   fmt("%+.0f", r.high).c_str(), t.games,
-                  fmt("%.3f", t.games ? t.points / t.games : kNan).c_str(), t.wins, t.draws,
-                  t.losses);
+                  fmt("%.3f", t.games ? t.points / t.games : kNan).c_str(), wdl.c_str());
     out += line + tally.seats()[i] + "\n";
   }
   out += "crosstable (points of the row's seat against the column's, of games played):\n";
