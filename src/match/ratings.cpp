@@ -40,8 +40,8 @@ bool strongly_connected(Games& t) {
   return true;
 }
 
-// Solves the symmetric positive definite system in place (Gauss-Jordan),
-// returning the inverse of m (k x k).
+// The inverse of the symmetric positive definite k x k matrix m, by
+// Gauss-Jordan elimination.
 std::vector<double> inverse(std::vector<double> m, int k) {
   std::vector<double> inv(k * k, 0);
   for (int i = 0; i < k; ++i) inv[i * k + i] = 1;
@@ -67,19 +67,10 @@ RatingFit fit_ratings(int seats, std::span<const PairingScore> pairings, RatingA
     t.g(s.a, s.b) += s.games, t.g(s.b, s.a) += s.games;
     t.p(s.a, s.b) += s.points_a, t.p(s.b, s.a) += s.games - s.points_a;
   }
-  // Every seat must have played, and the pairings that played connect them.
-  for (int i = 0; i < seats; ++i) {
-    std::vector<double> row(t.games.begin() + i * seats, t.games.begin() + (i + 1) * seats);
-    double total = 0;
-    for (const double g : row) total += g;
-    if (total == 0) return fit;
-  }
-  {
-    Games played = t;
-    for (int i = 0; i < seats; ++i)
-      for (int j = 0; j < seats; ++j) played.p(i, j) = played.g(i, j);
-    if (!strongly_connected(played)) return fit;
-  }
+  // The pairings that played must connect every seat.
+  Games played = t;
+  played.points = played.games;
+  if (!strongly_connected(played)) return fit;
   if (!strongly_connected(t)) {
     fit.draw_added = true;
     for (int i = 0; i < seats; ++i)
