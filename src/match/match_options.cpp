@@ -209,7 +209,11 @@ std::string match_identity(const MatchOptions& o) {
   } else {
     s += " openings=" + std::to_string(c.openings);
   }
-  if (c.move_time > 0) s += " move-time=" + std::to_string(c.move_time);
+  if (c.move_time > 0) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.17g", c.move_time);
+    s += std::string(" move-time=") + t;
+  }
   if (c.clock.on()) s += " tc=" + time_control_text(c.clock);
   s += " shard=" + std::to_string(o.plan.shard_index) + "/" + std::to_string(o.plan.shard_count);
   return s;
