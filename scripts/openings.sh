@@ -6,9 +6,9 @@
 #    pairs (legal moves drawn uniformly, as --openings 4 draws them).
 # 2. Each is played on by level 8 against level 8 (one game: the level is
 #    deterministic, so both games of a pair are the same).
-# 3. Kept: KEEP/2 of the openings player 1 won and KEEP/2 of those player 2
-#    won (draws count for either), each time those of the smallest square
-#    margin, listed in candidate order.
+# 3. Kept: the drawn openings, then as many that player 1 won as player 2
+#    won, KEEP in all, each time those of the smallest square margin; listed
+#    in candidate order.
 # 4. Checked on games not used to choose them: each kept opening as a pair
 #    of level:8,w=9 against level:8,w=11; the figures go into the header.
 # It plays about 1,100 level-8 games (some 6 minutes of one core on an idle
@@ -60,10 +60,13 @@ margin = {}
 for line in open(sys.argv[3]):
     g = json.loads(line)
     margin[g["pair"]] = g["score1"] - g["score2"]
-half = int(sys.argv[2]) // 2
-wins1 = sorted((m, k) for k, m in margin.items() if m >= 0)[:half]
-wins2 = sorted((-m, k) for k, m in margin.items() if m <= 0 and k not in {k for _, k in wins1})[:half]
-chosen = sorted(k for _, k in wins1 + wins2)
+# Draws first, then as many wins of either player, smallest margins first,
+# so that player 1 scores one half in these games.
+draws = [k for k, m in margin.items() if m == 0][: int(sys.argv[2])]
+half = (int(sys.argv[2]) - len(draws)) // 2
+wins1 = sorted((m, k) for k, m in margin.items() if m > 0)[:half]
+wins2 = sorted((-m, k) for k, m in margin.items() if m < 0)[:half]
+chosen = sorted(draws + [k for _, k in wins1 + wins2])
 for k in chosen:
     print(lines[k])
 m = [margin[k] for k in chosen]
