@@ -172,10 +172,6 @@ bool read_resumed(MatchOptions& o, MatchTally& tally, std::string& error) {
 }
 
 int play_mode(MatchOptions& o, MatchIo io, std::atomic<bool>& stop) {
-  if (!o.seed_given && !o.resume) {
-    std::random_device rd;
-    o.plan.config.master_seed = (uint64_t{rd()} << 32) ^ rd();
-  }
   RecordWriter writer;
   std::string error;
   if (!o.out.empty()) {
@@ -188,10 +184,12 @@ int play_mode(MatchOptions& o, MatchIo io, std::atomic<bool>& stop) {
   if (o.resume) {
     if (!read_resumed(o, tally, error) || !writer.drop_partial_line(error))
       return fail(io.err, error);
-    if (!o.seed_given && tally.empty()) {
-      std::random_device rd;
-      o.plan.config.master_seed = (uint64_t{rd()} << 32) ^ rd();
-    }
+  }
+  // Without --seed, a new match draws its master seed; a resumed one has
+  // taken its file's.
+  if (!o.seed_given && tally.empty()) {
+    std::random_device rd;
+    o.plan.config.master_seed = (uint64_t{rd()} << 32) ^ rd();
   }
   piece_tables();
   if (!check_outside_seats(o.plan.config.seats, error)) {
