@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   gnuplot-nox
-  scdoc man-db desktop-file-utils appstream dpkg-dev file
+  scdoc man-db desktop-file-utils appstream dpkg-dev file lintian
 )
 # With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
 if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi

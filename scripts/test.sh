@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 echo "== release build"
+# scripts/play.sh configures build/ with the same options.
 bash scripts/build.sh build -DBUILD_TESTING=ON -DTREVOSK_BENCH=ON -DTREVOSK_GUI=ON \
   -DTREVOSK_SANITIZE=OFF
 (cd build && ctest --no-tests=error --output-on-failure -j 2 --timeout 900)

@@ -9,8 +9,10 @@
 #include "game/console_display.h"
 #include "game/notation.h"
 #include "game/perft.h"
+#include "game/search_seat.h"
 #include "game/version.h"
 #include "players/levels.h"
+#include "search/search_options.h"
 #include "rules/legal_moves.h"
 
 namespace trevosk {
@@ -25,6 +27,7 @@ struct Engine::CommandEntry {
 namespace {
 
 constexpr int kMaxWidth = 99;
+constexpr uint64_t kMaxPlayouts = 1000000000000;
 // A game has at most 44 half-moves; no sequence is longer.
 constexpr int kMaxDepth = 2 * kLastTurn;
 
@@ -74,7 +77,12 @@ const std::vector<Engine::CommandEntry>& Engine::commands() {
       {"clear_board", 0, 0, &Engine::clear_board},
       {"play", 2, 2, &Engine::play},
       {"genmove", 1, 1, &Engine::genmove},
+      {"reg_genmove", 1, 1, &Engine::reg_genmove},
       {"set_level", 2, 2, &Engine::set_level},
+      {"set_playouts", 2, 2, &Engine::set_playouts},
+      {"set_move_time", 2, 2, &Engine::set_move_time},
+      {"set_threads", 2, 2, &Engine::set_threads},
+      {"set_search", 3, 3, &Engine::set_search},
       {"set_random_assist", 1, 1, &Engine::set_random_assist},
       {"set_opening", 1, 1, &Engine::set_opening},
       {"set_width", 1, 1, &Engine::set_width},
@@ -118,13 +126,21 @@ Engine::Outcome Engine::run(const ProtocolCommand& command) {
 }
 
 ComputerConfig Engine::config(int player) const {
-  return ComputerConfig{level_[player], random_assist_, use_joseki_, width_};
+  return ComputerConfig{level_[player], random_assist_, use_joseki_, width_, search_[player]};
 }
 
 int Engine::next_rule_turn(int player) const {
   if (!game_.has_placed(player)) return 1;
   // Player 1 moves next in the following turn when player 2 is to move.
   return player == 1 && game_.to_move() == 2 ? game_.turn() + 1 : game_.turn();
+}
+
+Game Engine::as_if_to_move(int player) const {
+  if (player == game_.to_move()) return game_;
+  GameState s = game_.state();
+  if (player == 1) ++s.turn;
+  s.to_move = player;
+  return Game(s);
 }
 
 Engine::Outcome Engine::protocol_version(Args) { return ok("2"); }
@@ -178,11 +194,60 @@ Engine::Outcome Engine::genmove(Args a) {
   return ok(move_text(m));
 }
 
+Engine::Outcome Engine::reg_genmove(Args a) {
+  int p = 0;
+  if (!parse_player(a[0], p)) return fail("invalid player");
+  if (game_.over()) return fail("game is over");
+  if (p != game_.to_move()) return fail("not player " + std::to_string(p) + "'s turn");
+  // With a copy of the generator: the seat's next genmove plays this move.
+  Rng scratch = rng_;
+  return ok(move_text(computer_choice(game_, config(p), scratch)));
+}
+
 Engine::Outcome Engine::set_level(Args a) {
   int p = 0, level = 0;
   if (!parse_player(a[0], p)) return fail("invalid player");
-  if (!parse_in_range(a[1], kMinLevel, kMaxLevel, level)) return fail("invalid level");
+  if (!parse_in_range(a[1], kMinLevel, kLastSearchLevel, level)) return fail("invalid level");
   level_[p] = level;
+  return ok();
+}
+
+Engine::Outcome Engine::set_playouts(Args a) {
+  int p = 0;
+  uint64_t n = 0;
+  if (!parse_player(a[0], p)) return fail("invalid player");
+  if (!parse_unsigned(a[1], n) || n > kMaxPlayouts) return fail("invalid playouts");
+  search_[p].playouts = n;
+  return ok();
+}
+
+Engine::Outcome Engine::set_move_time(Args a) {
+  int p = 0;
+  if (!parse_player(a[0], p)) return fail("invalid player");
+  SearchSettings s = search_[p];
+  std::string error;
+  if (!set_search_option(s, "t", a[1], error)) return fail("invalid time");
+  search_[p] = s;
+  return ok();
+}
+
+Engine::Outcome Engine::set_threads(Args a) {
+  int p = 0;
+  if (!parse_player(a[0], p)) return fail("invalid player");
+  SearchSettings s = search_[p];
+  std::string error;
+  if (!set_search_option(s, "threads", a[1], error)) return fail("invalid threads");
+  search_[p] = s;
+  return ok();
+}
+
+Engine::Outcome Engine::set_search(Args a) {
+  int p = 0;
+  if (!parse_player(a[0], p)) return fail("invalid player");
+  SearchSettings s = search_[p];
+  std::string error;
+  if (!set_search_option(s, a[1], a[2], error)) return fail(error);
+  search_[p] = s;
   return ok();
 }
 
@@ -270,6 +335,7 @@ Engine::Outcome Engine::candidates(Args a) {
   // The values without random assist, read with a copy of the generator:
   // asking changes nothing.
   Rng scratch = rng_;
+  if (level >= kFirstSearchLevel) return ok(search_candidates(p, count, scratch));
   PlayerContext ctx{&scratch};
   ctx.think_width[p] = level_think_width(level, width_);
   std::vector<Candidate> ranked =
@@ -285,6 +351,20 @@ Engine::Outcome Engine::candidates(Args a) {
     text += move_code(c.move) + " " + format_value(c.value);
   }
   return ok(text);
+}
+
+std::string Engine::search_candidates(int p, uint64_t count, Rng& rng) const {
+  const SearchResult r = search_game(as_if_to_move(p), config(p), rng);
+  std::string text;
+  char buf[64];
+  for (const SearchCandidate& c : r.candidates) {
+    if (count-- == 0) break;
+    if (!text.empty()) text += '\n';
+    std::snprintf(buf, sizeof buf, " %u %.4f %+.2f", c.visits, c.win_rate, c.mean_margin);
+    text += move_code(c.move) + buf;
+    for (const Move& m : c.pv) text += ' ' + move_text(m);
+  }
+  return text;
 }
 
 Engine::Outcome Engine::perft(Args a) {

@@ -56,7 +56,12 @@ class Engine {
   Outcome clear_board(Args a);
   Outcome play(Args a);
   Outcome genmove(Args a);
+  Outcome reg_genmove(Args a);
   Outcome set_level(Args a);
+  Outcome set_playouts(Args a);
+  Outcome set_move_time(Args a);
+  Outcome set_threads(Args a);
+  Outcome set_search(Args a);
   Outcome set_random_assist(Args a);
   Outcome set_opening(Args a);
   Outcome set_width(Args a);
@@ -75,6 +80,11 @@ class Engine {
   // The turn the placement test and the seat use for `player`'s next
   // half-move on the current board.
   int next_rule_turn(int player) const;
+  // The game as if `player` moved next on the current board.
+  Game as_if_to_move(int player) const;
+  // The search's candidates for `player`, most visited first, at most
+  // `count` lines `CODE VISITS WIN_RATE MARGIN PV...`.
+  std::string search_candidates(int player, uint64_t count, Rng& rng) const;
 
   struct CommandEntry;
   static const std::vector<CommandEntry>& commands();
@@ -82,6 +92,7 @@ class Engine {
   Game game_;
   Rng rng_;
   std::array<int, 3> level_{0, 8, 8};
+  std::array<SearchSettings, 3> search_{};
   bool random_assist_ = false;
   bool use_joseki_ = true;
   int width_ = 10;

@@ -1,5 +1,6 @@
 #include "game/computer_seat.h"
 
+#include "game/search_seat.h"
 #include "players/levels.h"
 
 namespace trevosk {
@@ -8,6 +9,7 @@ Move computer_choice(const Game& game, const ComputerConfig& config, Rng& rng) {
   const int p = game.to_move();
   if (!game.can_place()) return Move::pass();
   if (config.use_joseki && p == 1 && game.turn() == 1) return kJoseki;
+  if (config.level >= kFirstSearchLevel) return search_game(game, config, rng).move;
   PlayerContext ctx{&rng};
   ctx.think_width[p] = level_think_width(config.level, config.think_width);
   // A player who has not placed yet is searched as on turn 1, where the

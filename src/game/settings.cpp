@@ -135,7 +135,7 @@ void correct_settings(Settings& s) {
 }
 
 ComputerConfig computer_config(const Settings& s, int player) {
-  return ComputerConfig{s.level[player], s.random_assist, s.use_joseki, s.think_width[player]};
+  return ComputerConfig{s.level[player], s.random_assist, s.use_joseki, s.think_width[player], {}};
 }
 
 }  // namespace trevosk

@@ -2,6 +2,7 @@
 
 #include "game/settings.h"
 #include "players/levels.h"
+#include "search/search_options.h"
 
 namespace trevosk {
 
@@ -65,8 +66,8 @@ std::vector<std::string> split(std::string_view text, char sep) {
 bool parse_level(std::string_view body, ComputerConfig& config, std::string& error) {
   const std::vector<std::string> parts = split(body, ',');
   int level = 0;
-  if (!parse_int(parts[0], level) || level < kMinLevel || level > kMaxLevel) {
-    error = "level must be " + std::to_string(kMinLevel) + " to " + std::to_string(kMaxLevel) +
+  if (!parse_int(parts[0], level) || level < kMinLevel || level > kLastSearchLevel) {
+    error = "level must be " + std::to_string(kMinLevel) + " to " + std::to_string(kLastSearchLevel) +
             ", not `" + parts[0] + "'";
     return false;
   }
@@ -86,8 +87,12 @@ bool parse_level(std::string_view body, ComputerConfig& config, std::string& err
         return false;
       }
       config.think_width = width;
+    } else if (const size_t eq = p.find('='); eq != std::string::npos && level >= kFirstSearchLevel) {
+      if (!set_search_option(config.search, p.substr(0, eq), p.substr(eq + 1), error)) return false;
     } else {
-      error = "unknown level option `" + p + "' (r, n or w=W)";
+      error = "unknown level option `" + p + "' (r, n or w=W; at levels " +
+              std::to_string(kFirstSearchLevel) + " and " + std::to_string(kLastSearchLevel) +
+              " also the search's NAME=VALUE)";
       return false;
     }
   }

@@ -73,6 +73,14 @@ class Bitboard {
     return *this;
   }
 
+  // The same for any n with |n| below 256, a word at a time.
+  constexpr Bitboard shifted_far(int n) const {
+    Bitboard b = *this;
+    while (n > 63) b = b.shifted(63), n -= 63;
+    while (n < -63) b = b.shifted(-63), n += 63;
+    return b.shifted(n);
+  }
+
   // The squares edge-adjacent to a square of this set, and the squares
   // diagonally adjacent to one, both limited to the board (the set itself
   // may be included).

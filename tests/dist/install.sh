@@ -18,11 +18,11 @@ expect_files() {  # root, then paths under it
   done
 }
 files=(
-  bin/trevosk bin/trevosk-engine bin/trevosk-match
+  games/trevosk games/trevosk-engine games/trevosk-match
   share/applications/org.trevosk.trevosk.desktop
   share/metainfo/org.trevosk.trevosk.metainfo.xml
   share/icons/hicolor/256x256/apps/trevosk.png
-  share/doc/trevosk/README.md
+  share/doc/trevosk/README.md share/doc/trevosk/copyright share/doc/trevosk/changelog.gz
   share/bash-completion/completions/trevosk
   share/bash-completion/completions/trevosk-match
 )
@@ -42,7 +42,7 @@ if [[ -n $(find "$tmp/root" -name '*test*' -o -name 'trevosk-layout' -o -name '*
   bad=1
 fi
 
-out=$("$tmp/root/usr/bin/trevosk" -t -p1 1 -p2 1 < /dev/null)
+out=$("$tmp/root/usr/games/trevosk" -t -p1 1 -p2 1 < /dev/null)
 if ! grep -qE '^Player1:[ 0-9]{2}  v\.s\. Player2:[ 0-9]{2}  Finished\.$' <<< "$out"; then
   echo "the installed trevosk -t did not finish a game"
   bad=1

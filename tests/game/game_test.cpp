@@ -204,18 +204,18 @@ TEST(ComputerSeat, OpeningBook) {
   };
   for (bool random : {false, true})
     for (int level = 1; level <= 8; ++level)
-      EXPECT_EQ(choice(start, {level, random, true, 10}), kJoseki) << level << random;
+      EXPECT_EQ(choice(start, {level, random, true, 10, {}}), kJoseki) << level << random;
   Game second;
   second.play(kJoseki);
   Rng rng(7);
   PlayerContext ctx{&rng};
   const Move drawn = com_rand_play(ctx, 2, PiecesLeft(), second.board(), 1, PiecesLeft());
-  EXPECT_EQ(choice(second, {1, false, true, 10}), drawn);
+  EXPECT_EQ(choice(second, {1, false, true, 10, {}}), drawn);
   Rng rng1(7);
   PlayerContext ctx1{&rng1};
   const Move drawn1 = com_rand_play(ctx1, 1, PiecesLeft(), Board(), 1, PiecesLeft());
   ASSERT_NE(drawn1, kJoseki);
-  EXPECT_EQ(choice(start, {1, false, false, 10}), drawn1);
+  EXPECT_EQ(choice(start, {1, false, false, 10, {}}), drawn1);
 }
 
 }  // namespace
