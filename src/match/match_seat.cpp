@@ -50,8 +50,6 @@ bool split_command(std::string_view text, std::vector<std::string>& words, std::
   return true;
 }
 
-std::vector<std::string> split(std::string_view text, char sep);
-
 std::vector<std::string> split(std::string_view text, char sep) {
   std::vector<std::string> words;
   size_t start = 0;
@@ -67,8 +65,8 @@ bool parse_level(std::string_view body, ComputerConfig& config, std::string& err
   const std::vector<std::string> parts = split(body, ',');
   int level = 0;
   if (!parse_int(parts[0], level) || level < kMinLevel || level > kLastSearchLevel) {
-    error = "level must be " + std::to_string(kMinLevel) + " to " + std::to_string(kLastSearchLevel) +
-            ", not `" + parts[0] + "'";
+    error = "level must be " + std::to_string(kMinLevel) + " to " +
+            std::to_string(kLastSearchLevel) + ", not `" + parts[0] + "'";
     return false;
   }
   config = ComputerConfig{};
@@ -87,7 +85,8 @@ bool parse_level(std::string_view body, ComputerConfig& config, std::string& err
         return false;
       }
       config.think_width = width;
-    } else if (const size_t eq = p.find('='); eq != std::string::npos && level >= kFirstSearchLevel) {
+    } else if (const size_t eq = p.find('=');
+               eq != std::string::npos && level >= kFirstSearchLevel) {
       if (!set_search_option(config.search, p.substr(0, eq), p.substr(eq + 1), error)) return false;
     } else {
       error = "unknown level option `" + p + "' (r, n or w=W; at levels " +

@@ -1,5 +1,6 @@
 #include "match/match_table.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -44,14 +45,20 @@ class TimedSeat : public Seat {
         clock_(clock),
         built_in_(built_in),
         engine_(engine),
+        seat_move_time_(built_in ? built_in->config.search.move_time : 0),
         left_(clock.base) {}
 
   Move choose(const Game& game) override {
     if (clock_.on()) {
       if (engine_) engine_->tell_time_left(game.to_move(), left_);
-      if (built_in_ && built_in_->config.level >= kFirstSearchLevel)
-        built_in_->config.search.move_time =
+      // A search level searches for the clock's budget (a time per move
+      // the seat was given bounds it too).
+      if (built_in_ && built_in_->config.level >= kFirstSearchLevel) {
+        const double budget =
             move_budget(left_, clock_.increment, placements(game, game.to_move()));
+        built_in_->config.search.move_time =
+            seat_move_time_ > 0 ? std::min(seat_move_time_, budget) : budget;
+      }
     }
     const auto start = std::chrono::steady_clock::now();
     const Move m = seat_.choose(game);
@@ -87,6 +94,7 @@ class TimedSeat : public Seat {
   const TimeControl& clock_;
   BuiltInSeat* built_in_;
   EngineSeat* engine_;
+  double seat_move_time_;  // the seat's own t=, if any
   double left_;
   std::string out_of_time_;
 };

@@ -240,16 +240,18 @@ TEST(Match, Clocks) {
     EXPECT_LT(took, 0.5);
   }
 
-  // Each seat's times: at most its clock plus its increments.
-  plan = plan_of({"level:4", "level:5"}, 2, 5);
-  plan.config.clock = {3, 0.01};
+  // Each seat's times: at most its clock plus its increments; the search
+  // level spends most of its clock, level 4 a little of it.
+  plan = plan_of({"level:9", "level:4"}, 2, 5);
+  plan.config.clock = {1.5, 0.01};
   for (const GameRecord& r : play(plan)) {
     EXPECT_EQ(r.forfeit_player, 0) << r.reason;
     double used[2] = {0, 0};
     int moves[2] = {0, 0};
     for (size_t j = 0; j < r.ms.size(); ++j)
       if (r.ms[j]) used[j % 2] += *r.ms[j] / 1000, ++moves[j % 2];
-    for (int p = 0; p < 2; ++p) EXPECT_LT(used[p], 3 + 0.01 * moves[p]);
+    for (int p = 0; p < 2; ++p) EXPECT_LT(used[p], 1.5 + 0.01 * moves[p]);
+    EXPECT_GT(used[r.player_of_a() - 1], 0.6);
   }
 }
 
