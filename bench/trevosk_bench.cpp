@@ -22,6 +22,7 @@
 
 #include "game/benchmark.h"
 #include "game/program.h"
+#include "game/search_seat.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
 #include "players/reach_players.h"
@@ -96,6 +97,33 @@ void register_benchmarks() {
               ->Unit(benchmark::kMillisecond);
       }
     }
+  }
+  // The search: one playout to the end with the default policy, and a
+  // level-9 search (one thread), with the simulations per second.
+  for (const BenchPosition& pos : bench_positions()) {
+    if (pos.name != "start-1" && pos.name != "mid-10") continue;
+    const SearchPosition root = search_position(pos.state);
+    benchmark::RegisterBenchmark(("search/playout/" + pos.name).c_str(),
+                                 [root](benchmark::State& state) {
+                                   FastRng rng(1);
+                                   for (auto _ : state) {
+                                     SearchPosition s = root;
+                                     playout(s, PlayoutPolicy{}, rng, [](int, int, const Move&) {});
+                                     benchmark::DoNotOptimize(s);
+                                   }
+                                   state.counters["playouts/s"] = benchmark::Counter(
+                                       double(state.iterations()), benchmark::Counter::kIsRate);
+                                 })
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(
+        ("search/level9/" + pos.name).c_str(),
+        [root](benchmark::State& state) {
+          uint64_t sims = 0;
+          for (auto _ : state)
+            sims += search(root, SearchSettings{}, level_playouts(kFirstSearchLevel), 1).simulations;
+          state.counters["sims/s"] = benchmark::Counter(double(sims), benchmark::Counter::kIsRate);
+        })
+        ->Unit(benchmark::kMillisecond);
   }
   // The whole program in text mode with default players, output to memory.
   benchmark::RegisterBenchmark("default_game_text/fast", [](benchmark::State& state) {

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "players/reach_players.h"
+#include "search/endgame.h"
 #include "search/orientations.h"
 #include "search/tree.h"
 
@@ -308,7 +309,19 @@ SearchResult search(const SearchPosition& root, const SearchSettings& settings, 
     search.run(*workers[0], true);
     for (std::thread& h : helpers) h.join();
   }
-  return search.result();
+  SearchResult result = search.result();
+  // Late in the game the end can be searched exactly: its best move is
+  // played, whatever the simulations said.
+  if (settings.params.solve > 0 && result.candidates.size() > 1) {
+    if (const auto exact = solve_endgame(root, settings.params.solve)) {
+      result.move = exact->move;
+      result.solved = true;
+      // The move played leads the candidates.
+      std::stable_partition(result.candidates.begin(), result.candidates.end(),
+                            [&](const SearchCandidate& c) { return c.move == exact->move; });
+    }
+  }
+  return result;
 }
 
 }  // namespace trevosk

@@ -7,7 +7,8 @@
 // fades with its visits, and optionally a UCB exploration term) among the
 // best few by prior, a number that grows with the node's visits. Below the
 // tree a playout finishes the game at random (search/playout.h), and the
-// result goes back up the path. The move played is the most visited.
+// result goes back up the path. The move played is the most visited, unless
+// the end of the game is near enough to be searched exactly.
 //
 // The search reads the position it is given and nothing else; it keeps no
 // state between calls. With one thread and a simulation budget it is a
@@ -40,6 +41,7 @@ struct SearchResult {
   uint32_t nodes = 0;
   size_t tree_bytes = 0;
   bool pool_full = false;  // the tree stopped growing before the end
+  bool solved = false;     // the move is the exact search's (search/endgame.h)
 };
 
 // Searches the position for the side to move, with `playouts` simulations

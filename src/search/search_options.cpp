@@ -45,6 +45,7 @@ const std::vector<Option>& options() {
       {"pturns", 0, 22, true, [](SearchSettings& s, double v) { s.params.prior.centre_turns = int(v); }},
       {"reach", 0, 1000, false, [](SearchSettings& s, double v) { s.params.reach = v; }},
       {"rdepth", 0, 44, true, [](SearchSettings& s, double v) { s.params.reach_depth = int(v); }},
+      {"solve", 0, 1e9, true, [](SearchSettings& s, double v) { s.params.solve = uint64_t(v); }},
       {"ptemp", 0.01, 1000, false,
        [](SearchSettings& s, double v) { s.params.prior.temperature = v; }},
   };
@@ -62,8 +63,8 @@ bool set_search_option(SearchSettings& s, std::string_view name, std::string_vie
     const bool whole = ec == std::errc() && end == value.data() + value.size() && !value.empty();
     if (!whole || !std::isfinite(v) || v < o.low || v > o.high || (o.integer && v != std::floor(v))) {
       char range[96];
-      std::snprintf(range, sizeof range, "%s%s from %g to %g", o.integer ? "a whole number" : "a number",
-                    "", o.low, o.high);
+      std::snprintf(range, sizeof range, "%s from %g to %g",
+                    o.integer ? "a whole number" : "a number", o.low, o.high);
       error = std::string(name) + " must be " + range + ", not `" + std::string(value) + "'";
       return false;
     }

@@ -28,17 +28,18 @@ struct SearchParams {
   PlayoutPolicy policy;
   double explore = 0.0;       // weight of the UCB exploration term
   double rave = 2000;         // RAVE equivalence: simulations at which both weigh alike; 0: no RAVE
-  double bias = 1.0;          // weight of the prior, fading as 1 / (visits + 1)
+  double bias = 3.0;          // weight of the prior, fading as 1 / (visits + 1)
   double fpu = 0.5;           // value of an edge nothing is known of
   double widen_base = 3;      // edges open to selection: base + rate * visits^power
   double widen_rate = 1.0;
   double widen_power = 0.5;
   double score_bonus = 0.05;  // share of the value given by the mean score difference
   double score_scale = 20;    // the score difference that earns the whole share
-  int expand = 2;             // visits of an edge before its node is made
+  int expand = 4;             // visits of an edge before its node is made
   PriorWeights prior;
-  double reach = 0;           // weight of the reach-map evaluation in the prior
-  int reach_depth = 0;        // the deepest nodes (0: the root) whose prior it joins
+  double reach = 3;           // weight of the reach-map evaluation in the prior
+  int reach_depth = 1;        // the deepest nodes (0: the root) whose prior it joins
+  uint64_t solve = 0;         // positions the exact end search may visit; 0: none
   int memory_mb = 384;        // bound of the tree's node pool
 };
 

@@ -51,8 +51,10 @@ TEST(Protocol, Framing) {
 // query that changes the game, a setting or the generator: a twin engine that
 // never saw them must go on replying the same, given the same seed.
 TEST(Protocol, BadInputAndQueriesChangeNothing) {
-  const std::vector<std::string> setup = {"set_seed 7", "set_level 1 2", "set_level 2 1",
-                                          "set_random_assist on", "set_width 3"};
+  const std::vector<std::string> setup = {"set_seed 7",           "set_level 1 2",
+                                          "set_level 2 1",        "set_random_assist on",
+                                          "set_width 3",          "set_playouts 1 300",
+                                          "set_playouts 2 300"};
   Engine engine(Rng(1)), twin(Rng(2));
   replies(engine, setup);
   replies(twin, setup);
@@ -66,7 +68,12 @@ TEST(Protocol, BadInputAndQueriesChangeNothing) {
                           {"play 1 11a0", "? illegal move"},
                           {"play 2 99s0", "? not player 2's turn"},
                           {"genmove 2", "? not player 2's turn"},
-                          {"set_level 1 9", "? invalid level"},
+                          {"set_level 1 11", "? invalid level"},
+                          {"set_playouts 1 -5", "? invalid playouts"},
+                          {"set_move_time 2 1e9", "? invalid time"},
+                          {"set_threads 1 0", "? invalid threads"},
+                          {"set_search 1 rave -1", "? rave must be a number from 0 to 1e+09, not `-1'"},
+                          {"reg_genmove 2", "? not player 2's turn"},
                           {"set_level 1 99999999999999999999", "? invalid level"},
                           {"set_opening OFF", "? invalid on/off"},
                           {"set_width 100", "? invalid width"},
@@ -74,8 +81,9 @@ TEST(Protocol, BadInputAndQueriesChangeNothing) {
                           {"candidates 1 0", "? invalid count"},
                           {"candidates 1", "? no evaluation at level 2"},
                           {"perft 45", "? invalid depth"}});
-  replies(engine, {"set_level 2 5", "candidates 2", "set_level 2 1", "legal_moves 2", "perft 2",
-                   "showboard", "moves"});
+  replies(engine, {"set_level 2 5", "candidates 2", "set_level 2 9", "candidates 2",
+                   "reg_genmove 1", "set_level 2 1", "legal_moves 2", "perft 2", "showboard",
+                   "moves"});
   // Player 1 opens (66t0 unless the opening was switched off); then levels 1
   // and 2 draw, and an assisted level 8 draws and reads width 3.
   const std::vector<std::string> probe = {"genmove 1",     "genmove 2",     "genmove 1",
@@ -92,7 +100,8 @@ TEST(Protocol, CandidatesLeadWithTheSeatsMove) {
   for (const char* move : {"", "66t0", "9Au0"}) {
     if (*move) engine.respond("play " + std::to_string(engine.game().to_move()) + " " + move);
     const std::string p = std::to_string(engine.game().to_move());
-    for (int level = 3; level <= 8; ++level) {
+    engine.respond("set_playouts " + p + " 500");
+    for (int level = 3; level <= 9; ++level) {
       engine.respond("set_level " + p + " " + std::to_string(level));
       const std::string best = engine.respond("candidates " + p + " 1").substr(2, 4);
       EXPECT_EQ(engine.respond("genmove " + p), "= " + best + "\n\n") << level << move;
