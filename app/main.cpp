@@ -1,7 +1,6 @@
 // trevosk: plays one game of the polyomino placement game.
 #include <cstdlib>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,13 +12,13 @@
 
 namespace {
 
-std::unique_ptr<trevosk::Frontend> open_window(int width, int height, std::ostream& out) {
+trevosk::OpenedFrontend open_window(int width, int height, std::ostream& out) {
 #if TREVOSK_GUI
   return trevosk::open_window_frontend(width, height, out);
 #else
   // A build without the window: asking for one is a start-up error.
   (void)width, (void)height, (void)out;
-  throw trevosk::WindowError("this build has no graphics window");
+  return {nullptr, "this build has no graphics window"};
 #endif
 }
 

@@ -1,5 +1,5 @@
 // trevosk-engine: the engine protocol on standard input and output, for
-// programs that drive the game's players. See "Engine protocol" in the README.
+// programs that drive the game's players. See docs/engine.md.
 #include <iostream>
 #include <string>
 #include <vector>

@@ -31,9 +31,10 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
 
   const std::vector<std::string> words(argv + 1, argv + argc);
-  const int status = trevosk::run_match_program(
-      words, {std::cout, std::cerr, isatty(STDERR_FILENO) == 1}, g_stop);
+  const int status =
+      trevosk::run_match_program(words, {std::cout, std::cerr, isatty(STDERR_FILENO) == 1}, g_stop);
   // A summary or replay that could not be written is a failure, whatever else went well.
-  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-match")) return trevosk::kOutputFailedStatus;
+  if (!trevosk::output_ok(std::cout, std::cerr, "trevosk-match"))
+    return trevosk::kOutputFailedStatus;
   return status;
 }

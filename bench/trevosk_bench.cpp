@@ -23,6 +23,7 @@
 #include "game/benchmark.h"
 #include "game/program.h"
 #include "game/search_seat.h"
+#include "players/parallel.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
 #include "players/reach_players.h"
@@ -35,13 +36,17 @@ namespace {
 
 // The reference's counterpart of each level-table strategy.
 ComPlayer reference_strategy(ComPlayer s) {
-  const std::pair<ComPlayer, ComPlayer> pairs[] = {
-      {com_rand_play, reference::com_rand_play},       {com_monte_play, reference::com_monte_play},
-      {com_fuun3_play, reference::com_fuun3_play},     {com_fuun4_play, reference::com_fuun4_play},
-      {com_fuun4r_play, reference::com_fuun4r_play},   {com_fuun4s_play, reference::com_fuun4s_play},
-      {com_fuun4sr_play, reference::com_fuun4sr_play}, {com_fuun6_play, reference::com_fuun6_play},
-      {com_fuun6r_play, reference::com_fuun6r_play},   {com_fuun5_play, reference::com_fuun5_play},
-      {com_fuun5r_play, reference::com_fuun5r_play}};
+  const std::pair<ComPlayer, ComPlayer> pairs[] = {{com_rand_play, reference::com_rand_play},
+                                                   {com_monte_play, reference::com_monte_play},
+                                                   {com_fuun3_play, reference::com_fuun3_play},
+                                                   {com_fuun4_play, reference::com_fuun4_play},
+                                                   {com_fuun4r_play, reference::com_fuun4r_play},
+                                                   {com_fuun4s_play, reference::com_fuun4s_play},
+                                                   {com_fuun4sr_play, reference::com_fuun4sr_play},
+                                                   {com_fuun6_play, reference::com_fuun6_play},
+                                                   {com_fuun6r_play, reference::com_fuun6r_play},
+                                                   {com_fuun5_play, reference::com_fuun5_play},
+                                                   {com_fuun5r_play, reference::com_fuun5r_play}};
   for (auto [fast, ref] : pairs)
     if (s == fast) return ref;
   std::abort();
@@ -66,21 +71,23 @@ void register_benchmarks() {
   for (const PlayersImplementation* impl : {&kReference, &fast_players()}) {
     const std::string tag = std::string("/") + impl->name;
     for (const BenchPosition& pos : bench_positions()) {
-      benchmark::RegisterBenchmark(("legal_list/" + pos.name + tag).c_str(),
-                                   [impl, &pos](benchmark::State& state) {
-                                     for (auto _ : state)
-                                       benchmark::DoNotOptimize(impl->legal(
-                                           1, pos.state.pieces_left[1], pos.state.field,
-                                           pos.state.turn));
-                                   })
+      benchmark::RegisterBenchmark(
+          ("legal_list/" + pos.name + tag).c_str(),
+          [impl, &pos](benchmark::State& state) {
+            for (auto _ : state)
+              benchmark::DoNotOptimize(
+                  impl->legal(1, pos.state.pieces_left[1], pos.state.field, pos.state.turn));
+          })
           ->Unit(benchmark::kMicrosecond);
       benchmark::RegisterBenchmark(
           ("fuun4_eval/" + pos.name + tag).c_str(),
           [impl, &pos](benchmark::State& state) {
             const GameState& g = pos.state;
+            PlayerContext ctx;
+            ctx.threads = hardware_threads();
             for (auto _ : state)
               benchmark::DoNotOptimize(
-                  impl->fuun4(1, g.pieces_left[1], g.field, g.turn, g.pieces_left[2]));
+                  impl->fuun4(ctx, 1, g.pieces_left[1], g.field, g.turn, g.pieces_left[2]));
           })
           ->Unit(benchmark::kMillisecond);
       for (int player = 1; player <= 2; ++player) {
@@ -115,15 +122,13 @@ void register_benchmarks() {
                                        double(state.iterations()), benchmark::Counter::kIsRate);
                                  })
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(
-        ("search/level9/" + pos.name).c_str(),
-        [root](benchmark::State& state) {
-          uint64_t sims = 0;
-          for (auto _ : state)
-            sims += search(root, SearchSettings{}, level_playouts(kFirstSearchLevel), 1).simulations;
-          state.counters["sims/s"] = benchmark::Counter(double(sims), benchmark::Counter::kIsRate);
-        })
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("search/level9/" + pos.name).c_str(), [root](benchmark::State&
+                                                                                   state) {
+      uint64_t sims = 0;
+      for (auto _ : state)
+        sims += search(root, SearchSettings{}, level_playouts(kFirstSearchLevel), 1).simulations;
+      state.counters["sims/s"] = benchmark::Counter(double(sims), benchmark::Counter::kIsRate);
+    })->Unit(benchmark::kMillisecond);
   }
   // The whole program in text mode with default players, output to memory.
   benchmark::RegisterBenchmark("default_game_text/fast", [](benchmark::State& state) {
@@ -202,7 +207,8 @@ int main(int argc, char** argv) {
   TableReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.print_table();
-  std::printf("\nsignature %016llx\n", static_cast<unsigned long long>(bench_signature(fast_players())));
+  std::printf("\nsignature %016llx\n",
+              static_cast<unsigned long long>(bench_signature(fast_players())));
   benchmark::Shutdown();
   return 0;
 }

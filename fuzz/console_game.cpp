@@ -22,8 +22,8 @@ namespace {
 
 constexpr uint64_t kSeed = 20261207;
 
-std::unique_ptr<trevosk::Frontend> no_window(int, int, std::ostream&) {
-  throw trevosk::WindowError("no window in text mode");
+trevosk::OpenedFrontend no_window(int, int, std::ostream&) {
+  return {nullptr, "no window in text mode"};
 }
 
 }  // namespace

@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool has_id = !words.empty() && digits(words[0]);
     const std::string id = has_id ? words[0] : "";
     const std::string name = words.size() > has_id ? words[has_id] : "";
-    const std::vector<std::string> args(words.begin() + std::min(words.size(), has_id + size_t{1}),
-                                        words.end());
+    const auto first_arg = static_cast<std::ptrdiff_t>(std::min(words.size(), has_id + size_t{1}));
+    const std::vector<std::string> args(words.begin() + first_arg, words.end());
     if (too_slow(name, args)) continue;
 
     const trevosk::GameState before = engine.game().state();

@@ -11,6 +11,9 @@ packages=(
   xvfb xauth xdotool imagemagick
   gnuplot-nox
   scdoc man-db desktop-file-utils appstream dpkg-dev file lintian
+  python3  # the documents' examples (tests/docs)
+  clang-format  # the format check (tests/format.sh)
+  clang-tidy  # scripts/tidy.sh
 )
 # With --fuzz (scripts/fuzz.sh): clang and its sanitizer and libFuzzer runtimes.
 if [[ ${1:-} == --fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi

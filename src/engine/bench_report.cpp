@@ -41,8 +41,8 @@ std::string bench_report() {
       text += buf;
     }
   const uint64_t signature = bench_signature(fast_players());
-  std::snprintf(buf, sizeof buf, "time %.3f s\nsignature %016llx\n", milliseconds_since(start) / 1000,
-                static_cast<unsigned long long>(signature));
+  std::snprintf(buf, sizeof buf, "time %.3f s\nsignature %016llx\n",
+                milliseconds_since(start) / 1000, static_cast<unsigned long long>(signature));
   text += buf;
   // The search: level 9 for player 1 on one thread, with the simulations per
   // second of wall-clock time and of the thread's processor time.
@@ -51,7 +51,8 @@ std::string bench_report() {
     std::snprintf(buf, sizeof buf, "%-8s P1  L9 %s  %llu sims  %8.1f ms  %6.0f sims/s  %6.0f cpu\n",
                   l.position.c_str(), move_text(l.move).c_str(),
                   static_cast<unsigned long long>(l.simulations), l.seconds * 1000,
-                  l.simulations / l.seconds, l.simulations / l.cpu_seconds);
+                  static_cast<double>(l.simulations) / l.seconds,
+                  static_cast<double>(l.simulations) / l.cpu_seconds);
     text += buf;
   }
   std::snprintf(buf, sizeof buf, "search signature %016llx",

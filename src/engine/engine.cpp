@@ -12,8 +12,9 @@
 #include "game/search_seat.h"
 #include "game/version.h"
 #include "players/levels.h"
-#include "search/search_options.h"
+#include "players/parallel.h"
 #include "rules/legal_moves.h"
+#include "search/search_options.h"
 
 namespace trevosk {
 
@@ -125,8 +126,11 @@ Engine::Outcome Engine::run(const ProtocolCommand& command) {
   return fail("unknown command");
 }
 
+// The engine plays one game: a move may use every core.
 ComputerConfig Engine::config(int player) const {
-  return ComputerConfig{level_[player], random_assist_, use_joseki_, width_, search_[player]};
+  ComputerConfig c{level_[player], random_assist_, use_joseki_, width_, search_[player]};
+  c.threads = hardware_threads();
+  return c;
 }
 
 int Engine::next_rule_turn(int player) const {
@@ -279,7 +283,7 @@ Engine::Outcome Engine::legal_moves(Args a) {
   if (game_.over()) return ok();
   make_legal_list(p, game_.pieces_left(p), game_.board(), next_rule_turn(p), *list_);
   std::string text;
-  text.reserve(5 * list_->size());
+  text.reserve(5 * static_cast<size_t>(list_->size()));
   for (const Move& m : *list_) {
     if (!text.empty()) text += ' ';
     text += move_code(m);
@@ -338,6 +342,7 @@ Engine::Outcome Engine::candidates(Args a) {
   if (level >= kFirstSearchLevel) return ok(search_candidates(p, count, scratch));
   PlayerContext ctx{&scratch};
   ctx.think_width[p] = level_think_width(level, width_);
+  ctx.threads = hardware_threads();
   std::vector<Candidate> ranked =
       level_values(ctx, p, level, left, game_.board(), turn, game_.pieces_left(3 - p));
   // Best first; equal values keep the order in which the seat meets them,

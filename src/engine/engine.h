@@ -1,9 +1,9 @@
 // Engine: what stands behind the engine protocol, and its answer to a line.
 //
 // One game, a computer seat configuration per player (level, random assist,
-// stored opening, think width) and the one generator both seats draw from.
+// joseki, think width) and the one generator both seats draw from.
 // Every command is answered by respond(); a failed command changes nothing.
-// The commands and their replies are listed in the README.
+// The commands and their replies are listed in docs/engine.md.
 #pragma once
 
 #include <array>

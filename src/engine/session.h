@@ -15,7 +15,7 @@
 
 namespace trevosk {
 
-inline constexpr size_t kMaxLineLength = 64 * 1024;
+inline constexpr size_t kMaxLineLength = size_t{64} * 1024;
 
 void serve(std::istream& in, std::ostream& out, Engine& engine);
 

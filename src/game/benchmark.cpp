@@ -4,6 +4,7 @@
 
 #include "game/computer_seat.h"
 #include "players/levels.h"
+#include "players/parallel.h"
 #include "players/piece_set_eval.h"
 #include "players/reach_players.h"
 #include "rules/legal_moves.h"
@@ -40,7 +41,9 @@ const std::vector<BenchPosition>& bench_positions() {
         const char* stage = t == 1 ? "start" : t == 4 ? "early" : t == 16 ? "late" : "mid";
         out.push_back({std::string(stage) + "-" + std::to_string(t), game.state()});
       }
-      game.play(computer_choice(game, ComputerConfig{}, rng));
+      ComputerConfig config;
+      config.threads = hardware_threads();
+      game.play(computer_choice(game, config, rng));
     }
     return out;
   }();
@@ -58,6 +61,7 @@ Move bench_decision(const PlayersImplementation& impl, const GameState& s, int p
   Rng rng(1);
   PlayerContext ctx{&rng};
   ctx.think_width[player] = level_think_width(level, 10);
+  ctx.threads = hardware_threads();
   return impl.strategy(level_strategy(player, level, false))(
       ctx, player, s.pieces_left[player], s.field, s.turn, s.pieces_left[3 - player]);
 }
@@ -78,6 +82,8 @@ std::vector<Move> default_game(const PlayersImplementation& impl) {
 
 uint64_t bench_signature(const PlayersImplementation& impl) {
   Signature s;
+  PlayerContext ctx;
+  ctx.threads = hardware_threads();
   for (const BenchPosition& pos : bench_positions())
     for (int p = 1; p <= 2; ++p) {
       const GameState& g = pos.state;
@@ -86,7 +92,7 @@ uint64_t bench_signature(const PlayersImplementation& impl) {
       for (const Move& m : impl.legal(p, own, g.field, g.turn)) s.add(m);
       if (!isexist_legal(p, own, g.field, g.turn)) continue;
       for (Evaluator e : {impl.fuun3, impl.fuun4, impl.fuun4s, impl.fuun6}) {
-        const EvalResult r = e(p, own, g.field, g.turn, opp);
+        const EvalResult r = e(ctx, p, own, g.field, g.turn, opp);
         for (size_t i = 0; i < r.moves.size(); ++i) {
           s.add(r.moves[i]);
           s.add(r.values[i]);

@@ -1,7 +1,7 @@
 // The benchmark's fixed work and its signature.
 //
-// The positions are those of the default game (two level-8 players, opening
-// book on, generator seeded with 1) at the start of turns 1, 4, 8, 10, 12 and
+// The positions are those of the default game (two level-8 players, joseki
+// on, generator seeded with 1) at the start of turns 1, 4, 8, 10, 12 and
 // 16. The signature is a checksum (FNV-1a) of everything an implementation of
 // the players computes on them: both players' legal lists, the values of the
 // four evaluators, the decision of every level 3 to 8 for each player, and

@@ -12,6 +12,7 @@ Move computer_choice(const Game& game, const ComputerConfig& config, Rng& rng) {
   if (config.level >= kFirstSearchLevel) return search_game(game, config, rng).move;
   PlayerContext ctx{&rng};
   ctx.think_width[p] = level_think_width(config.level, config.think_width);
+  ctx.threads = config.threads;
   // A player who has not placed yet is searched as on turn 1, where the
   // first-move rule holds; a computer seat always places on turn 1 anyway.
   return level_strategy(p, config.level, config.random_assist)(

@@ -1,6 +1,6 @@
 // The computer seat: a level of the level table or a search level, the
-// random-assist setting, the stored opening, the think width and the
-// search's budget.
+// random-assist setting, the joseki, the think width, the search's
+// budget and the threads a move may use.
 #pragma once
 
 #include "game/seat.h"
@@ -15,12 +15,16 @@ struct ComputerConfig {
   bool use_joseki = true;      // player 1 opens with 66t0
   int think_width = 10;        // the configured width; levels 6 and 7 force theirs
   SearchSettings search;       // the budget of the search levels
+  // The threads one move of levels 1 to 8 may use, this one included: 1 for
+  // a tool that plays games side by side, hardware_threads() for a program
+  // that plays one. The move is the same whatever the number.
+  int threads = 1;
 };
 
-// Player 1's stored opening move, 66t0.
+// The joseki: player 1's stored first move, 66t0.
 constexpr Move kJoseki = make_move(5, 5, 19, 0);
 
-// The move a computer seat chooses: the stored opening for player 1 in turn
+// The move a computer seat chooses: the joseki for player 1 in turn
 // 1, otherwise the level's strategy; a pass when the side to move cannot
 // place. Depends only on the game, the configuration and the generator, and
 // changes neither the game nor anything else.

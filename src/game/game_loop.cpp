@@ -28,8 +28,7 @@ std::string result_line(int score1, int score2) {
   return buf;
 }
 
-GameRun play_game(Game& game, std::array<Seat*, 2> seats,
-                  std::span<GameObserver* const> observers,
+GameRun play_game(Game& game, std::array<Seat*, 2> seats, std::span<GameObserver* const> observers,
                   const std::function<bool()>& interrupted) {
   auto tell = [&](const GameEvent& e) {
     for (GameObserver* o : observers) o->notify(game, e);

@@ -17,8 +17,8 @@
 namespace trevosk {
 
 enum class GameEnd {
-  Finished,   // the game is over; the observers saw GameOver
-  Stopped,    // a seat answered Move::none()
+  Finished,     // the game is over; the observers saw GameOver
+  Stopped,      // a seat answered Move::none()
   Interrupted,  // interrupted() said so between two half-moves
 };
 
@@ -30,8 +30,7 @@ struct GameRun {
 // Plays `game` from where it stands to its end. seats[0] plays for player 1,
 // seats[1] for player 2; a seat must answer a legal move. When
 // given, interrupted() is asked after every half-move.
-GameRun play_game(Game& game, std::array<Seat*, 2> seats,
-                  std::span<GameObserver* const> observers,
+GameRun play_game(Game& game, std::array<Seat*, 2> seats, std::span<GameObserver* const> observers,
                   const std::function<bool()>& interrupted = nullptr);
 
 // "Player1:%2d  v.s. Player2:%2d  Finished.\n"

@@ -9,6 +9,7 @@
 #include "game/game_loop.h"
 #include "game/settings.h"
 #include "game/stream_edges.h"
+#include "players/parallel.h"
 #include "players/rng.h"
 #include "rules/pieces.h"
 
@@ -16,7 +17,7 @@ namespace trevosk {
 
 namespace {
 
-constexpr int kWindowSide = 500;  // 550 on Windows
+constexpr int kWindowSide = 500;
 
 }  // namespace
 
@@ -28,7 +29,7 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
                 std::optional<uint64_t> seed) {
   // 1. The single random generator.
   Rng rng = seed ? Rng(*seed) : Rng::from_system();
-  // 2-4. Settings from the command line, corrected.
+  // 2. The settings from the command line, corrected.
   const std::string name = program_name(args);
   const std::span<const std::string> words = args.empty() ? args : args.subspan(1);
   CommandLineResult cl = parse_command_line(name, words);
@@ -40,17 +41,24 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
   }
   Settings settings = cl.settings;
   correct_settings(settings);
-  // 5-6. The game and the piece tables.
+  // 3. The game, the piece tables and the computer seats.
   Game game;
   piece_tables();
+  // One game at a time: a computer move may use every core.
+  auto seat_config = [&](int p) {
+    ComputerConfig config = computer_config(settings, p);
+    config.threads = hardware_threads();
+    return config;
+  };
   std::array<ComputerSeat, 2> computers = {
-      ComputerSeat(computer_config(settings, 1), rng),
-      ComputerSeat(computer_config(settings, 2), rng),
+      ComputerSeat(seat_config(1), rng),
+      ComputerSeat(seat_config(2), rng),
   };
   auto seats_with = [&](Seat& human) {
     return std::array<Seat*, 2>{settings.is_com[1] ? &computers[0] : &human,
                                 settings.is_com[2] ? &computers[1] : &human};
   };
+  // 4. A text game on the standard streams.
   if (settings.text_mode) {
     ConsoleDisplay display(io.out);
     ConsoleSeat console(io.in, io.out);
@@ -66,22 +74,21 @@ int run_program(std::span<const std::string> args, ProgramIo io, const WindowFac
     }
     return 0;
   }
-  // 7-10. The window and its background.
-  std::unique_ptr<Frontend> window;
-  try {
-    window = open_window(kWindowSide, kWindowSide, io.out);
-  } catch (const WindowError& e) {
-    io.err << name << ": " << e.what() << "; use -t to play in text mode.\n" << std::flush;
+  // 5. Otherwise the window and its background, and the game in it.
+  const OpenedFrontend opened = open_window(kWindowSide, kWindowSide, io.out);
+  if (!opened.frontend) {
+    io.err << name << ": " << opened.error << "; use -t to play in text mode.\n" << std::flush;
     return 2;
   }
-  window->draw_background();
-  GameObserver* observers[] = {&window->observer()};
-  const GameRun run = play_game(game, seats_with(window->mouse_seat()), observers,
-                                [&] { return window->quit_requested() || io.out.fail(); });
+  Frontend& window = *opened.frontend;
+  window.draw_background();
+  GameObserver* observers[] = {&window.observer()};
+  const GameRun run = play_game(game, seats_with(window.mouse_seat()), observers,
+                                [&] { return window.quit_requested() || io.out.fail(); });
   if (!output_ok(io.out, io.err, name)) return kOutputFailedStatus;
   // A key pressed while a human is to move, or the window closed, ends the
   // program at once; after the game a key press does.
-  if (run.end == GameEnd::Finished) window->wait_for_key();
+  if (run.end == GameEnd::Finished) window.wait_for_key();
   return 0;
 }
 

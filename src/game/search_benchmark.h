@@ -15,10 +15,10 @@ namespace trevosk {
 struct SearchBenchLine {
   std::string position;
   Move move;
-  uint32_t visits;       // of the move chosen
+  uint32_t visits;  // of the move chosen
   uint64_t simulations;
-  double seconds;        // wall-clock
-  double cpu_seconds;    // the searching thread's processor time
+  double seconds;      // wall-clock
+  double cpu_seconds;  // the searching thread's processor time
 };
 
 std::vector<SearchBenchLine> search_bench();

@@ -75,8 +75,8 @@ constexpr bool in_board_band(int y) { return kBoardY0 < y && y < kBoardBandTop; 
 // and row 14 (one past the board) still count as squares, which the
 // placement test then refuses.
 struct Square {
-  int c = 0;
-  int r = 0;
+  int x = 0;  // column, as in Move
+  int y = 0;  // row
   friend constexpr bool operator==(const Square&, const Square&) = default;
 };
 constexpr std::optional<Square> drop_square(int x, int y) {

@@ -86,7 +86,7 @@ Move UserTurn::set_field(int x, int y) {
   const std::optional<Square> at = drop_square(x, y);
   if (!at) return Move::none();
   erase_drag();
-  const Move m = make_move(at->c, at->r, sel_piece_, sel_rot_);
+  const Move m = make_move(at->x, at->y, sel_piece_, sel_rot_);
   return game_.is_legal(m) ? m : Move::none();
 }
 

@@ -4,7 +4,6 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
-#include "game/program.h"  // WindowError
 #include "gui/x11_destroy_watch.h"
 
 namespace trevosk {
@@ -64,10 +63,20 @@ struct SdlWindow::Sdl {
   }
 };
 
-SdlWindow::SdlWindow(int width, int height, const std::string& title)
-    : Window(width, height), sdl_(std::make_unique<Sdl>()) {
-  auto fail = [](const std::string& why) {
-    throw WindowError("cannot open the graphics window: " + why);
+std::unique_ptr<SdlWindow> SdlWindow::open(int width, int height, const std::string& title,
+                                           std::string& error) {
+  std::unique_ptr<SdlWindow> w(new SdlWindow(width, height));
+  if (!w->init(title, error)) return nullptr;
+  return w;
+}
+
+SdlWindow::SdlWindow(int width, int height)
+    : Window(width, height), sdl_(std::make_unique<Sdl>()) {}
+
+bool SdlWindow::init(const std::string& title, std::string& error) {
+  auto fail = [&](const std::string& why) {
+    error = "cannot open the graphics window: " + why;
+    return false;
   };
   // Only a real display will do: left to itself SDL would fall back to an
   // invisible window, and the game would wait for a key nobody can press. A
@@ -77,7 +86,7 @@ SdlWindow::SdlWindow(int width, int height, const std::string& title)
   if (!SDL_getenv("SDL_VIDEODRIVER")) {
     const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
     const char* x11 = SDL_getenv("DISPLAY");
-    if (!wayland && !x11) fail("no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    if (!wayland && !x11) return fail("no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
     where = wayland ? wayland : x11;
     SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland ? "wayland,x11" : "x11");
   }
@@ -87,21 +96,22 @@ SdlWindow::SdlWindow(int width, int height, const std::string& title)
   // would also replace the window once it is open).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
-    fail(where.empty() ? SDL_GetError()
-                       : "display " + where + " cannot be reached (" + SDL_GetError() + ")");
+    return fail(where.empty() ? SDL_GetError()
+                              : "display " + where + " cannot be reached (" + SDL_GetError() + ")");
   sdl_->video = true;
   sdl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                  width, height, 0);
-  if (!sdl_->window) fail(SDL_GetError());
+                                  width(), height(), 0);
+  if (!sdl_->window) return fail(SDL_GetError());
   watch_for_foreign_destroy(sdl_->window);
-  if (TTF_Init() != 0) fail(TTF_GetError());
+  if (TTF_Init() != 0) return fail(TTF_GetError());
   sdl_->ttf = true;
   const std::string font_file = find_monospace_font();
-  if (font_file.empty()) fail("no monospace font found through fontconfig");
+  if (font_file.empty()) return fail("no monospace font found through fontconfig");
   sdl_->font = TTF_OpenFont(font_file.c_str(), kFontSize);
-  if (!sdl_->font) fail(TTF_GetError());
+  if (!sdl_->font) return fail(TTF_GetError());
   // Two-colour glyphs with mono hinting: the same pixels on every run.
   TTF_SetFontHinting(sdl_->font, TTF_HINTING_MONO);
+  return true;
 }
 
 SdlWindow::~SdlWindow() = default;

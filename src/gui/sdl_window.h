@@ -16,8 +16,9 @@ union SDL_Event;
 
 namespace trevosk {
 
-// Input fed through the system's event queue, for tests that drive the
-// window without a person (coordinates are window coordinates).
+// Test seam: input fed through the system's event queue by SdlWindow::post,
+// for the tests that drive the window without a person (coordinates are
+// window coordinates). The program never posts input.
 struct InputEvent {
   enum class Kind { Motion, Press, Release, Key, Close, Expose };
   // A key event of a modifier key alone, in place of `key`.
@@ -31,9 +32,10 @@ struct InputEvent {
 
 class SdlWindow final : public Window {
  public:
-  // Opens a width x height window with the given title; throws WindowError
-  // saying why when no window or no font can be had.
-  SdlWindow(int width, int height, const std::string& title);
+  // Opens a width x height window with the given title; null, with the
+  // reason in error, when no window or no font can be had.
+  static std::unique_ptr<SdlWindow> open(int width, int height, const std::string& title,
+                                         std::string& error);
   ~SdlWindow() override;
 
   TextSize text_size(std::string_view s) override;
@@ -43,7 +45,8 @@ class SdlWindow final : public Window {
   void show() override;
   bool closed() override;
 
-  // Queues an input event as if the system had sent it.
+  // Test seam: queues an input event as if the system had sent it. It stays
+  // here because only this layer may speak SDL.
   void post(const InputEvent& e);
 
  protected:
@@ -51,6 +54,9 @@ class SdlWindow final : public Window {
 
  private:
   struct Sdl;
+  SdlWindow(int width, int height);
+  // Acquires SDL, the window and the font; false, with the reason, on failure.
+  bool init(const std::string& title, std::string& error);
   // Takes the next event, showing the frame first when the queue is empty.
   void next_event(SDL_Event& e);
   // Repaints on expose and notes a close; true when the event was one of the

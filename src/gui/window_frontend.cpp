@@ -45,9 +45,11 @@ void WindowFrontend::wait_for_key() {
   w_.read_key();
 }
 
-std::unique_ptr<Frontend> open_window_frontend(int width, int height, std::ostream& out) {
-  return std::make_unique<WindowFrontend>(
-      std::make_unique<SdlWindow>(width, height, "Kalvon Trevosk"), out);
+OpenedFrontend open_window_frontend(int width, int height, std::ostream& out) {
+  OpenedFrontend opened;
+  std::unique_ptr<SdlWindow> w = SdlWindow::open(width, height, "Kalvon Trevosk", opened.error);
+  if (w) opened.frontend = std::make_unique<WindowFrontend>(std::move(w), out);
+  return opened;
 }
 
 }  // namespace trevosk

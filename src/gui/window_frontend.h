@@ -5,7 +5,7 @@
 #include <memory>
 #include <ostream>
 
-#include "game/program.h"
+#include "game/frontend.h"
 #include "gui/mouse_entry.h"
 #include "gui/window.h"
 
@@ -41,7 +41,7 @@ class WindowFrontend : public Frontend, private GameObserver {
   MouseSeat seat_;
 };
 
-// Opens a width x height window; throws WindowError when none can be opened.
-std::unique_ptr<Frontend> open_window_frontend(int width, int height, std::ostream& out);
+// Opens a width x height window, or says why none can be opened.
+OpenedFrontend open_window_frontend(int width, int height, std::ostream& out);
 
 }  // namespace trevosk

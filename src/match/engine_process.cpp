@@ -46,8 +46,6 @@ std::string printable(std::string_view text, size_t max) {
 
 bool EngineProcess::start(std::string& error) {
   if (running()) return true;
-  static const bool sigpipe_ignored = [] { return std::signal(SIGPIPE, SIG_IGN) != SIG_ERR; }();
-  (void)sigpipe_ignored;
   int in[2], out[2];
   if (pipe2(in, O_CLOEXEC) != 0) return (error = std::strerror(errno)), false;
   if (pipe2(out, O_CLOEXEC) != 0) {

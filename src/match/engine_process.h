@@ -5,8 +5,9 @@
 //
 // The program runs in its own process group, so that stop() kills whatever
 // it started too, and is always reaped. Writing to a program that has gone
-// is an error, never a SIGPIPE (the first start sets SIGPIPE to be ignored
-// in this process; the program gets the default back).
+// is an error, not a signal, in a process that ignores SIGPIPE, as every
+// program that starts outside programs does at start-up (the program started
+// gets the default back).
 #pragma once
 
 #include <sys/types.h>

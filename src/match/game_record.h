@@ -3,7 +3,7 @@
 // A record holds who played (seats A and B as given, which was player 1),
 // every half-move with the time its seat took, the scores, the result and
 // how the game ended. record_json writes it as one JSON object (the fields
-// are listed in the README); parse_record reads such a line back.
+// are listed in docs/match.md); parse_record reads such a line back.
 #pragma once
 
 #include <cstdint>

@@ -39,7 +39,7 @@ std::string match_usage() {
          "       trevosk-match --replay FILE[:N]\n"
          "Seats:\n"
          "  level:L[,r][,n][,w=W]  built-in player, level 1-10; r random assist,\n"
-         "                         n no stored opening, w think width 1-99; levels\n"
+         "                         n no joseki (66t0), w think width 1-99; levels\n"
          "                         9 and 10 also take the search's NAME=VALUE\n"
          "                         (p=N playouts, t=SECONDS, threads=N, ...)\n"
          "  cmd:PROGRAM [ARGS...]  outside program speaking the engine protocol;\n"

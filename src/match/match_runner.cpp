@@ -4,8 +4,6 @@
 #include <mutex>
 #include <thread>
 
-#include "players/parallel.h"
-
 namespace trevosk {
 
 int planned_count(const MatchPlan& plan) {
@@ -40,7 +38,6 @@ void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&
   };
   std::mutex record_lock;
   auto worker = [&] {
-    set_thread_budget(1);
     MatchTable table(plan.config, cancel);
     for (;;) {
       if (cancel && cancel->load()) break;
@@ -54,6 +51,7 @@ void run_match(const MatchPlan& plan, const std::function<void(const GameRecord&
   };
   const int workers = std::clamp(plan.concurrency, 1, std::max(1, planned_count(plan)));
   std::vector<std::thread> threads;
+  threads.reserve(workers);
   for (int w = 0; w < workers; ++w) threads.emplace_back(worker);
   for (std::thread& t : threads) t.join();
 }

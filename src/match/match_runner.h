@@ -1,7 +1,8 @@
 // run_match: the games of a match spread over worker threads.
 //
-// Each worker has its own MatchTable and a thread budget of one, so that K
-// workers with built-in seats keep K cores busy. Workers take the next game
+// Each worker has its own MatchTable; a built-in seat thinks on its worker's
+// thread alone (ComputerConfig's one thread), so that K workers keep K cores
+// busy. Workers take the next game
 // index in order; records come out in the order games finish.
 #pragma once
 

@@ -1,7 +1,7 @@
 // MatchSeat: one side of a match as written on the command line.
 //
 //   level:L[,r][,n][,w=W]  a built-in computer seat (level 1..8, random
-//                          assist, no stored opening, think width 1..99)
+//                          assist, no joseki, think width 1..99)
 //   cmd:PROGRAM [ARGS...]  an outside program speaking the engine protocol,
 //                          playing with its own settings
 //   level:L[,r][,n][,w=W],cmd=PROGRAM [ARGS...]

@@ -67,7 +67,8 @@ std::vector<Candidate> level_values(const PlayerContext& ctx, int player, int le
   // Levels 6 to 8 play com_fuun5_play, which chooses in the reading's order.
   if (level >= 6)
     return com_sante_eval(ctx, player, left, field, turn, opp_left, com_fuun4_eval, com_fuun4_eval);
-  const EvalResult r = kLevels[level - 1].eval[player - 1](player, left, field, turn, opp_left);
+  const EvalResult r =
+      kLevels[level - 1].eval[player - 1](ctx, player, left, field, turn, opp_left);
   std::vector<Candidate> out;
   out.reserve(r.moves.size());
   for (size_t i = 0; i < r.moves.size(); ++i) out.push_back({r.moves[i], r.values[i]});

@@ -4,19 +4,15 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace trevosk {
 
 namespace {
 
-thread_local int budget = 0;
+// Set on the pool's threads, and on a caller while its job runs.
 thread_local bool inside = false;
-
-int cores() {
-  static const int n = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  return n;
-}
 
 // One parallel_for: the caller and the helpers that joined take indices
 // until none is left.
@@ -95,13 +91,14 @@ class Pool {
 
 }  // namespace
 
-void set_thread_budget(int threads) { budget = threads; }
+int hardware_threads() {
+  static const int n = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  return n;
+}
 
 namespace detail {
 
 bool inside_parallel_for() { return inside; }
-
-int thread_budget() { return budget > 0 ? budget : cores(); }
 
 void run_on_pool(int n, int helpers, void (*call)(void*, int), void* body) {
   Job job{n, call, body, helpers};

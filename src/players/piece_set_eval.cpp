@@ -1,10 +1,9 @@
 #include "players/piece_set_eval.h"
 
-#include <cassert>
-
 #include "players/flood.h"
 #include "players/reach_map.h"
 #include "players/selection.h"
+#include "rules/filtered_moves.h"
 #include "rules/pieces.h"
 #include "rules/placement.h"
 
@@ -15,14 +14,8 @@ namespace {
 constexpr double kDecay = 0.75;
 constexpr double kBlockedMark = 1e-8;
 
-// A piece-set map in bitboard order.
-struct BitPieceSetMap {
-  WeightGrid weight;
-  std::array<uint32_t, 256> have;
-  Bitboard flooded;
-};
+}  // namespace
 
-// Fills a player's map in waves from weight w, turn t and have mask h.
 void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& left, uint32_t h,
                         BitPieceSetMap& map) {
   map.weight.fill(0.0);
@@ -75,11 +68,12 @@ void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& 
   }
 }
 
-double score(int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& left, int t,
-             int p, const PiecesLeft& opp_left) {
+double com_fuun6(int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& left,
+                 int t, int p, const PiecesLeft& opp_left) {
   BitPieceSetMap a;
   BitPieceSetMap b;
-  double v = static_cast<double>(((3 * g) / 2 + 1) / 2);
+  const int gain = ((3 * g) / 2 + 1) / 2;  // rounded down twice
+  double v = gain;
   fill_piece_set_map(mover, 0.1, t + 1, left, calchave(left), a);
   fill_piece_set_map(opponent, 0.1, t + p - 1, opp_left, calchave(opp_left), b);
   // Squares where both maps hold 0.0 leave the value unchanged and are
@@ -106,48 +100,25 @@ double score(int g, const MapSide& mover, const MapSide& opponent, const PiecesL
   return v;
 }
 
-}  // namespace
-
 uint32_t calchave(const PiecesLeft& left) { return left.mask(); }
 
-void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w, int t,
-                  const PiecesLeft& left, uint32_t h) {
-  assert(scratch == evaluated);
-  BitPieceSetMap bits;
-  fill_piece_set_map(map_side(evaluated, q), w, t, left, h, bits);
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      map.weight[x][y] = bits.weight[Bitboard::index(x, y)];
-      map.have[x][y] = bits.have[Bitboard::index(x, y)];
-    }
-  bits.flooded.for_each(
-      [&](int i) { scratch.set_square(Bitboard::x_of(i), Bitboard::y_of(i), owned_cell(q)); });
-}
-
-double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                 const PiecesLeft& opp_left) {
-  return score(g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
-}
-
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   return evaluate_candidates(
-      player, left, field, turn,
+      ctx.threads, player, left, field, turn,
       [&](int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& own) {
-        return score(g, mover, opponent, own, turn, player, opp_left);
+        return com_fuun6(g, mover, opponent, own, turn, player, opp_left);
       });
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun6_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun6_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+  return play_by_evaluator(com_fuun6_eval, true, ctx, player, left, field, turn, opp_left);
 }
 
 }  // namespace trevosk

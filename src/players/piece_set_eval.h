@@ -10,28 +10,33 @@
 #include <cstdint>
 
 #include "players/player.h"
-#include "rules/filtered_moves.h"
+#include "players/reach_map.h"
 
 namespace trevosk {
 
-// A fuun6 reach map: weights and have masks, both indexed [x][y].
-struct PieceSetMap {
-  std::array<std::array<double, kBoardSize>, kBoardSize> weight{};
-  HaveMasks have{};
+// A piece-set map in bitboard order: per square the flood weight (or the
+// blocked mark) and the have mask, and the squares the waves marked.
+struct BitPieceSetMap {
+  WeightGrid weight;
+  std::array<uint32_t, 256> have;
+  Bitboard flooded;
 };
 
 // The have mask of a pieces-left array: bit i set while piece i is unused.
 uint32_t calchave(const PiecesLeft& left);
 
-// Fills q's map in waves from weight w and turn t with have mask h.
-void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int q, double w, int t,
-                  const PiecesLeft& left, uint32_t h);
+// Fills a player's map in waves from weight w, turn t and have mask h.
+void fill_piece_set_map(const MapSide& side, double w, int t, const PiecesLeft& left, uint32_t h,
+                        BitPieceSetMap& map);
 
-double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                 const PiecesLeft& opp_left);
+// The score of the evaluated position for mover p after a candidate of g
+// squares on game turn t, from the two sides of that position; left is p's
+// pieces-left after the candidate.
+double com_fuun6(int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& left,
+                 int t, int p, const PiecesLeft& opp_left);
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field,
-                          int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
 Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,

@@ -19,11 +19,16 @@ struct PlayerContext {
   Rng* rng = nullptr;
   // Think width of the three-move reading, indexed by player number 1 or 2.
   std::array<int, 3> think_width{0, 10, 10};
+  // How many threads the strategy may use, the caller's included: 1 keeps
+  // all work on the caller, hardware_threads() (players/parallel.h) uses
+  // every core. The move chosen is the same whatever the number.
+  int threads = 1;
 };
 
-// A computer strategy: (player, own pieces-left, own score, board, turn,
+// A computer strategy: (context, player, own pieces-left, board, turn,
 // opponent's pieces-left) -> a legal move. It never changes its arguments
-// and is only called when the player has a legal move.
+// (the context's generator apart) and is only called when the player has a
+// legal move.
 using ComPlayer = Move (*)(const PlayerContext& ctx, int player, const PiecesLeft& left,
                            const Board& field, int turn, const PiecesLeft& opp_left);
 
@@ -34,9 +39,10 @@ struct EvalResult {
   std::vector<double> values;
 };
 
-// An evaluator: the strategy arguments without the context -> EvalResult.
-using Evaluator = EvalResult (*)(int player, const PiecesLeft& left, const Board& field,
-                                 int turn, const PiecesLeft& opp_left);
+// An evaluator: the strategy's arguments -> EvalResult. It reads only the
+// context's thread budget.
+using Evaluator = EvalResult (*)(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                                 const Board& field, int turn, const PiecesLeft& opp_left);
 
 // A move with its value.
 struct Candidate {

@@ -20,8 +20,8 @@ Move random_legal_move(Rng& rng, const LegalSet& moves) { return moves[rng.index
 
 }  // namespace
 
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                   const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, const Board& field,
+                   int turn, const PiecesLeft& /*opp_left*/) {
   return random_legal_move(*ctx.rng, LegalSet(player, left, field, turn));
 }
 

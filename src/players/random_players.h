@@ -6,8 +6,8 @@
 namespace trevosk {
 
 // A legal move drawn uniformly from make_legal_list.
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                   const Board& field, int turn, const PiecesLeft& opp_left);
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, const Board& field,
+                   int turn, const PiecesLeft& opp_left);
 
 // Scores every legal move by one random continuation: the squares the mover
 // places minus those the opponent places, until a side is blocked, turn 21,

@@ -1,7 +1,6 @@
 #include "players/reach_map.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "rules/pieces.h"
 #include "rules/placement.h"
@@ -117,8 +116,8 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
   const auto [passable, blockable] = flood_region(side);
   if (left.empty()) return;
   for (;;) {
-    // 1-3. The placements on the scratch board: the player's squares plus
-    //      every flooded square.
+    // 1. The placements on the scratch board: the player's squares plus
+    //    every flooded square.
     const PlacementMasks masks = placement_masks(
         side.own | map.flooded, side.occupied | map.flooded, side.starts & ~map.flooded, t);
     const Bitboard single = masks.allowed & masks.target;  // the single-square placements
@@ -127,7 +126,7 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
     Bitboard sources;
     double m = 1.0;
     if (params.mobility) {
-      // 4. The mobility factor needs the number of placements.
+      // 2. The mobility factor needs the number of placements.
       int n = 0;
       for_each_orientation(left, [&](int piece, int rot) {
         const Bitboard a = finder.anchors(piece, rot);
@@ -146,7 +145,7 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
         if (left[piece]) any = finder.piece_anchors(piece).any();
       if (!any) return;
     }
-    // 5. Early in the game flood from the single squares, later from the
+    // 3. Early in the game flood from the single squares, later from the
     //    reference squares of the real placements.
     if (t < 4) sources = single;
     const Bitboard raised = flood_wave(passable, sources, w * m, params.decay, map.value);
@@ -157,21 +156,10 @@ void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const P
       map.value[i] = params.blocked_mark;
     });
     map.flooded |= raised;
-    // 6. The next wave.
+    // 4. The next wave.
     w = w * 0.01 * m;
     t += 1;
   }
-}
-
-void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap& map, int q,
-                 double w, int t, const PiecesLeft& left) {
-  assert(scratch == evaluated);
-  BitReachMap bits;
-  fill_reach_map(v, map_side(evaluated, q), w, t, left, bits);
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) map[x][y] = bits.value[Bitboard::index(x, y)];
-  bits.flooded.for_each(
-      [&](int i) { scratch.set_square(Bitboard::x_of(i), Bitboard::y_of(i), owned_cell(q)); });
 }
 
 double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& opponent,
@@ -192,11 +180,6 @@ double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& oppon
       return sum_cells<FuunVariant::Fuun4s>(gain, a.value, b.value);
   }
   return gain;
-}
-
-double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                const PiecesLeft& opp_left) {
-  return com_fuun(v, g, map_side(evaluated, p), map_side(evaluated, 3 - p), left, t, p, opp_left);
 }
 
 }  // namespace trevosk

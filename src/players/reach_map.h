@@ -23,9 +23,6 @@ namespace trevosk {
 
 enum class FuunVariant { Fuun3, Fuun4, Fuun4s };
 
-// A reach map, indexed [x][y] (column first).
-using ReachMap = std::array<std::array<double, kBoardSize>, kBoardSize>;
-
 struct FuunParams {
   double decay;         // weight factor per flood step
   double blocked_mark;  // value of a free square next to the player's own
@@ -68,17 +65,17 @@ struct FloodRegion {
 };
 FloodRegion flood_region(const MapSide& side);
 
-// Scores every legal move of player p by the position it leaves, on all
-// cores: score(g, mover's side, opponent's side, p's pieces-left after the
-// move), g being the move's square count. The candidate is applied to bit
-// sets only.
+// Scores every legal move of player p by the position it leaves, on up to
+// `threads` threads: score(g, mover's side, opponent's side, p's pieces-left
+// after the move), g being the move's square count. The candidate is
+// applied to bit sets only.
 template <class Score>
-EvalResult evaluate_candidates(int p, const PiecesLeft& left, const Board& field, int t,
-                               Score&& score) {
+EvalResult evaluate_candidates(int threads, int p, const PiecesLeft& left, const Board& field,
+                               int t, Score&& score) {
   EvalResult r;
   r.moves = make_legal_list(p, left, field, t);
   r.values.resize(r.moves.size());
-  parallel_for(static_cast<int>(r.moves.size()), [&](int i) {
+  parallel_for(threads, static_cast<int>(r.moves.size()), [&](int i) {
     const Move& m = r.moves[i];
     PiecesLeft own = left;
     own.set(m.piece, false);
@@ -98,17 +95,9 @@ struct BitReachMap {
 void fill_reach_map(FuunVariant v, const MapSide& side, double w, int t, const PiecesLeft& left,
                     BitReachMap& map);
 
-// Fills q's reach map into map, which must be all zero, from the evaluated
-// board; scratch, a copy of the evaluated board, receives the flooded squares.
-void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap& map, int q,
-                 double w, int t, const PiecesLeft& left);
-
-// The score of the evaluated board for mover p after a candidate of g
-// squares on game turn t; left is p's pieces-left after the candidate.
-double com_fuun(FuunVariant v, int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
-                const PiecesLeft& opp_left);
-
-// The same from bit sets: the two sides of the evaluated position.
+// The score of the evaluated position for mover p after a candidate of g
+// squares on game turn t, from the two sides of that position; left is p's
+// pieces-left after the candidate.
 double com_fuun(FuunVariant v, int g, const MapSide& mover, const MapSide& opponent,
                 const PiecesLeft& left, int t, int p, const PiecesLeft& opp_left);
 

@@ -7,10 +7,10 @@ namespace trevosk {
 
 namespace {
 
-EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& field, int t,
-                     const PiecesLeft& opp_left) {
+EvalResult fuun_eval(FuunVariant v, const PlayerContext& ctx, int p, const PiecesLeft& left,
+                     const Board& field, int t, const PiecesLeft& opp_left) {
   return evaluate_candidates(
-      p, left, field, t,
+      ctx.threads, p, left, field, t,
       [&](int g, const MapSide& mover, const MapSide& opponent, const PiecesLeft& own) {
         return com_fuun(v, g, mover, opponent, own, t, p, opp_left);
       });
@@ -18,49 +18,44 @@ EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& 
 
 }  // namespace
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
-  return fuun_eval(FuunVariant::Fuun3, player, left, field, turn, opp_left);
+EvalResult com_fuun3_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
+  return fuun_eval(FuunVariant::Fuun3, ctx, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
-  return fuun_eval(FuunVariant::Fuun4, player, left, field, turn, opp_left);
+EvalResult com_fuun4_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
+  return fuun_eval(FuunVariant::Fuun4, ctx, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                           const PiecesLeft& opp_left) {
-  return fuun_eval(FuunVariant::Fuun4s, player, left, field, turn, opp_left);
+EvalResult com_fuun4s_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                           const Board& field, int turn, const PiecesLeft& opp_left) {
+  return fuun_eval(FuunVariant::Fuun4s, ctx, player, left, field, turn, opp_left);
 }
 
-Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun3_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun3_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
-Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun4_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun4_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+  return play_by_evaluator(com_fuun4_eval, true, ctx, player, left, field, turn, opp_left);
 }
 
-Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun4s_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4s_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, r.values);
+  return play_by_evaluator(com_fuun4s_eval, false, ctx, player, left, field, turn, opp_left);
 }
 
 Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                       const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = com_fuun4s_eval(player, left, field, turn, opp_left);
-  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+  return play_by_evaluator(com_fuun4s_eval, true, ctx, player, left, field, turn, opp_left);
 }
 
 }  // namespace trevosk

@@ -6,12 +6,12 @@
 
 namespace trevosk {
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field,
-                          int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field,
-                          int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field,
-                           int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun3_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun4_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun4s_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                           const Board& field, int turn, const PiecesLeft& opp_left);
 
 Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);

@@ -21,4 +21,12 @@ std::vector<double> com_random_assist2(const std::vector<double>& values, int tu
   return noisy;
 }
 
+Move play_by_evaluator(Evaluator eval, bool random_assist, const PlayerContext& ctx, int player,
+                       const PiecesLeft& left, const Board& field, int turn,
+                       const PiecesLeft& opp_left) {
+  const EvalResult r = eval(ctx, player, left, field, turn, opp_left);
+  if (!random_assist) return find_max_of(r.moves, r.values);
+  return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
+}
+
 }  // namespace trevosk

@@ -34,4 +34,12 @@ Move find_max_of(const std::vector<Move>& moves, const std::vector<double>& valu
 // from [0, 0.7 / turn); from turn 4 on returns the values and draws nothing.
 std::vector<double> com_random_assist2(const std::vector<double>& values, int turn, Rng& rng);
 
+// The move of a player that ranks by one evaluator: find_max_of over its
+// values, after the random assist when random_assist is set. The named
+// strategies of levels 3 to 5 (com_fuun4r_play, ...) are this with their
+// evaluator.
+Move play_by_evaluator(Evaluator eval, bool random_assist, const PlayerContext& ctx, int player,
+                       const PiecesLeft& left, const Board& field, int turn,
+                       const PiecesLeft& opp_left);
+
 }  // namespace trevosk

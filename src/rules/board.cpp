@@ -33,24 +33,24 @@ bool iscanset(int x, int y, int player, int piece, int rot, const Board& field, 
   if (turn >= 2) {
     const Cell own = owned_cell(player);
     for (const Cell2& c : t.corner_list[piece][rot])
-      if (field.element(y + c.row + 1, x + c.col + 1) == own) return true;
+      if (field.element(y + c.y + 1, x + c.x + 1) == own) return true;
     return false;
   }
   const Cell start = start_cell(player);
   for (const Cell2& c : t.cell_list[piece][rot])
-    if (field.element(y + c.row + 2, x + c.col + 2) == start) return true;
+    if (field.element(y + c.y + 2, x + c.x + 2) == start) return true;
   return false;
 }
 
 bool islegal(int x, int y, int player, int piece, int rot, const Board& field) {
   const PieceTables& t = piece_tables();
   for (const Cell2& c : t.cell_list[piece][rot]) {
-    const Cell e = field.element(y + c.row + 2, x + c.col + 2);
+    const Cell e = field.element(y + c.y + 2, x + c.x + 2);
     if (e != Cell::Empty && e != Cell::Start1 && e != Cell::Start2) return false;
   }
   const Cell own = owned_cell(player);
   for (const Cell2& c : t.side_list[piece][rot])
-    if (field.element(y + c.row + 1, x + c.col + 1) == own) return false;
+    if (field.element(y + c.y + 1, x + c.x + 1) == own) return false;
   return true;
 }
 
@@ -59,7 +59,7 @@ void setpiece(int x, int y, int player, int piece, int rot, Board& field, Pieces
   const PieceTables& t = piece_tables();
   for (const Cell2& c : t.cell_list[piece][rot]) {
     ++score;
-    field.set_square(x + c.col - 2, y + c.row - 2, owned_cell(player));
+    field.set_square(x + c.x - 2, y + c.y - 2, owned_cell(player));
   }
   left.set(piece, false);
 }

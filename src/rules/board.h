@@ -46,7 +46,8 @@ class Board {
   friend bool operator==(const Board&, const Board&) = default;
 
  private:
-  std::array<Cell, kSide * kSide> cells_;
+  static constexpr int kCells = kSide * kSide;
+  std::array<Cell, kCells> cells_;
   Bitboard owned_[2];
   Bitboard start_[2];
 };

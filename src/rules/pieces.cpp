@@ -50,7 +50,7 @@ CellList<N> scan_list(const Frame<S>& pic) {
     for (int c = 0; c < S; ++c)
       if (pic[r][c] == '*') {
         for (int k = list.size; k > 0; --k) list.cells[k] = list.cells[k - 1];
-        list.cells[0] = Cell2{static_cast<int8_t>(r), static_cast<int8_t>(c)};
+        list.cells[0] = Cell2{static_cast<int8_t>(c), static_cast<int8_t>(r)};
         ++list.size;
       }
   return list;
@@ -113,7 +113,7 @@ PieceTables build() {
       t.side_list[p][r] = scan_list<7, 25>(side);
       const auto& cells = t.cell_list[p][r];
       for (int k = 0; k < cells.size; ++k)
-        t.square_offset[p][r][k] = static_cast<int8_t>((cells[k].row - 2) * 16 + cells[k].col - 2);
+        t.square_offset[p][r][k] = static_cast<int8_t>((cells[k].y - 2) * 16 + cells[k].x - 2);
     }
     t.square_count[p] = t.cell_list[p][0].size;
   }
@@ -131,8 +131,8 @@ Bitboard placement_squares(const Move& m) {
   const PieceTables& t = piece_tables();
   Bitboard b;
   for (const Cell2& c : t.cell_list[m.piece][m.rot]) {
-    int x = m.x + c.col - 2;
-    int y = m.y + c.row - 2;
+    int x = m.x + c.x - 2;
+    int y = m.y + c.y - 2;
     if (x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize) b.set(Bitboard::index(x, y));
   }
   return b;

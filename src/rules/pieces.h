@@ -17,12 +17,12 @@ namespace trevosk {
 // Five rows of five characters, row 0 at the top; '*' marks a square.
 using Picture = std::array<std::array<char, 5>, 5>;
 
-// A (row, column) pair: picture coordinates 0..4 in a square list, 7 x 7
-// frame coordinates 0..6 (picture square (r, c) at frame cell (r + 1, c + 1))
-// in a corner or side list.
+// A cell of a piece's picture, column x and row y as on the board: picture
+// coordinates 0..4 in a square list, 7 x 7 frame coordinates 0..6 (picture
+// square (x, y) at frame cell (x + 1, y + 1)) in a corner or side list.
 struct Cell2 {
-  int8_t row;
-  int8_t col;
+  int8_t x;
+  int8_t y;
   friend constexpr bool operator==(const Cell2&, const Cell2&) = default;
 };
 

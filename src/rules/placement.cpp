@@ -26,7 +26,7 @@ const OffsetTable& offsets() {
         if (!t.rot_dup[p][r]) o.used[p] |= uint8_t(1u << r);
         const auto& cells = t.cell_list[p][r];
         for (int k = 0; k < cells.size; ++k) {
-          o.index[p][r][k] = static_cast<int8_t>(cells[k].row * 5 + cells[k].col);
+          o.index[p][r][k] = static_cast<int8_t>(cells[k].y * 5 + cells[k].x);
           if (!t.rot_dup[p][r]) o.offsets_used[p] |= uint32_t{1} << o.index[p][r][k];
         }
       }

@@ -20,7 +20,7 @@ const OrientationTable& search_orientations() {
         e.size = static_cast<uint8_t>(t.square_count[p]);
         for (int k = 0; k < e.size; ++k) {
           const Cell2 c = t.cell_list[p][r][k];
-          e.offset[k] = static_cast<uint8_t>(c.row * 5 + c.col);
+          e.offset[k] = static_cast<uint8_t>(c.y * 5 + c.x);
           o.cells_used[p] |= uint32_t{1} << e.offset[k];
         }
       }

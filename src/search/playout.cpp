@@ -59,8 +59,8 @@ double quick_score(const Bitboard& squares, const PlacementMasks& own, const Bit
 }  // namespace
 
 __attribute__((target_clones("popcnt", "default"))) bool playout_move(const SearchPosition& s,
-                                                                     const PlayoutPolicy& policy,
-                                                                     FastRng& rng, Move& out) {
+                                                                      const PlayoutPolicy& policy,
+                                                                      FastRng& rng, Move& out) {
   const int i = s.to_move;
   const PlacementMasks masks = s.masks(i);
   const Bitboard corners = masks.allowed & masks.target;

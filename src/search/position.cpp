@@ -17,7 +17,8 @@ const ShapeTable& shape_table() {
     ShapeTable s{};
     for (int p = 0; p < kPieceCount; ++p)
       for (int r = 0; r < kOrientations; ++r) {
-        for (const Cell2& c : t.cell_list[p][r]) s.shapes[p][r].squares.set(Bitboard::index(c.col, c.row));
+        for (const Cell2& c : t.cell_list[p][r])
+          s.shapes[p][r].squares.set(Bitboard::index(c.x, c.y));
         s.shapes[p][r].size = t.square_count[p];
       }
     return s;

@@ -31,8 +31,8 @@ struct Shape {
 const Shape& shape(int piece, int rot);
 // The squares a placement on the board covers.
 inline Bitboard move_squares(const Move& m) {
-  return shape(m.piece, m.rot).squares.shifted_far(Bitboard::index(m.x, m.y) -
-                                                   Bitboard::index(2, 2));
+  return shape(m.piece, m.rot)
+      .squares.shifted_far(Bitboard::index(m.x, m.y) - Bitboard::index(2, 2));
 }
 
 struct SearchPosition {

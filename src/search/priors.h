@@ -14,11 +14,11 @@
 namespace trevosk {
 
 struct PriorWeights {
-  double size = 1.0;          // per square of the piece
-  double own_corners = 0.5;   // per open corner gained by the player
-  double opp_corners = 0.5;   // per open corner taken from the opponent
-  double centre = 0.3;        // per step toward the middle, in the first turns
-  int centre_turns = 6;       // the turns in which the middle counts
+  double size = 1.0;         // per square of the piece
+  double own_corners = 0.5;  // per open corner gained by the player
+  double opp_corners = 0.5;  // per open corner taken from the opponent
+  double centre = 0.3;       // per step toward the middle, in the first turns
+  int centre_turns = 6;      // the turns in which the middle counts
   double temperature = 1.0;
 };
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <thread>
 
+#include "players/reach_map.h"
 #include "players/reach_players.h"
 #include "search/endgame.h"
 #include "search/orientations.h"
@@ -24,7 +25,28 @@ constexpr int kPvLength = 8;
 // and anchor square.
 constexpr int kMoveIds = kPieceCount * kOrientations * 256;
 
-int move_id(const Move& m) { return (m.piece * kOrientations + m.rot) * 256 + Bitboard::index(m.x, m.y); }
+int move_id(const Move& m) {
+  return (m.piece * kOrientations + m.rot) * 256 + Bitboard::index(m.x, m.y);
+}
+
+// How the reach-map score v of a position, for the player who has just
+// moved in turn t, tells that player's chance to win: 1 / (1 + exp(-slope *
+// (v - even))). Fitted to the outcomes of games of level 8 after four random
+// half-moves (docs/search.md).
+struct ReachScale {
+  double slope;
+  double even;
+};
+const ReachScale& reach_scale(int turn) {
+  // Turns 1 to 14; the first three share what turn 3's positions showed.
+  static constexpr ReachScale kScales[] = {
+      {0.236, 2.64}, {0.236, 2.64},  {0.236, 2.64},  {0.380, 1.12},  {0.505, 0.84},
+      {0.505, 0.72}, {0.556, 0.56},  {0.556, 0.34},  {0.505, 0.24},  {0.459, 0.16},
+      {0.380, 0.02}, {0.314, -0.16}, {0.345, -0.44}, {0.380, -0.74},
+  };
+  constexpr int n = sizeof kScales / sizeof kScales[0];
+  return kScales[std::clamp(turn, 1, n) - 1];
+}
 
 // What one thread needs for its simulations; nothing here grows.
 struct Worker {
@@ -82,6 +104,10 @@ class Search {
   uint32_t select(const Node& node, uint32_t visits) const;
   double value(const Edge& e, double log_visits) const;
   void simulate(Worker& w);
+  // The share of a simulation's result the reach maps give at a leaf, and
+  // their judgement of it: player 1's chance to win.
+  double leaf_share(const SearchPosition& s) const;
+  double leaf_judgement(const SearchPosition& s) const;
   std::vector<Move> principal_variation(const Edge& first) const;
 
   const SearchPosition root_;
@@ -102,13 +128,13 @@ void add_reach_values(const SearchPosition& s, std::span<const Move> moves, doub
                       std::span<float> scores) {
   Board field;
   for (int i = 0; i < 2; ++i)
-    s.own[i].for_each([&](int a) {
-      field.set_square(Bitboard::x_of(a), Bitboard::y_of(a), owned_cell(i + 1));
-    });
+    s.own[i].for_each(
+        [&](int a) { field.set_square(Bitboard::x_of(a), Bitboard::y_of(a), owned_cell(i + 1)); });
   const int p = s.to_move + 1;
-  const EvalResult r = com_fuun4_eval(p, PiecesLeft::from_mask(s.left[p - 1]), field,
-                                      s.placed[p - 1] ? s.turn : 1,
-                                      PiecesLeft::from_mask(s.left[2 - p]));
+  // On the calling search thread alone: the search's threads are its parallelism.
+  const EvalResult r =
+      com_fuun4_eval(PlayerContext{}, p, PiecesLeft::from_mask(s.left[p - 1]), field,
+                     s.placed[p - 1] ? s.turn : 1, PiecesLeft::from_mask(s.left[2 - p]));
   std::vector<float> value(kMoveIds, 0.0f);
   for (size_t k = 0; k < r.moves.size(); ++k) value[move_id(r.moves[k])] = float(r.values[k]);
   for (size_t k = 0; k < moves.size(); ++k) scores[k] += float(weight * value[move_id(moves[k])]);
@@ -118,7 +144,7 @@ uint32_t Search::expand(const SearchPosition& s, int depth, Worker& w) {
   int n = s.blocked[s.to_move] ? 0 : search_placements(s, w.moves.data());
   if (n == 0) {
     const uint32_t index = pool_.new_node(1);
-    if (index) *pool_.edges(pool_.node(index)) = Edge{Move::pass(), 1.0f, 0, 0, 0, 0, 0, 0};
+    if (index) *pool_.edges(pool_.node(index)) = Edge{Move::pass(), 1.0f, 0, 0, 0, 0, 0, 0, 0};
     return index;
   }
   const std::span<const Move> moves(w.moves.data(), n);
@@ -135,7 +161,7 @@ uint32_t Search::expand(const SearchPosition& s, int depth, Worker& w) {
   if (!index) return 0;
   Edge* edges = pool_.edges(pool_.node(index));
   for (int k = 0; k < n; ++k)
-    edges[k] = Edge{moves[w.order[k]], priors[w.order[k]], 0, 0, 0, 0, 0, 0};
+    edges[k] = Edge{moves[w.order[k]], priors[w.order[k]], 0, 0, 0, 0, 0, 0, 0};
   return index;
 }
 
@@ -144,7 +170,7 @@ double Search::value(const Edge& e, double log_visits) const {
   const uint32_t m = p_.rave > 0 ? load(e.rave_visits) : 0;
   double q = p_.fpu;
   if (n > 0) {
-    q = load(e.wins) / (2.0 * n);
+    q = double(load(e.wins)) / (double(kWin) * n);
     if (p_.score_bonus > 0) {
       const double margin = load(e.margin) / (p_.score_scale * n);
       q = (1 - p_.score_bonus) * q + p_.score_bonus * (0.5 + 0.5 * std::clamp(margin, -1.0, 1.0));
@@ -212,8 +238,11 @@ void Search::simulate(Worker& w) {
     if (child == 0 || child == kExpanding) break;
     node = child;
   }
-  // 3. Finish the game at random.
+  // 3. Judge the leaf by the reach maps while the playouts judge it poorly,
+  // then finish the game at random.
   const int tree_depth = depth;
+  const double share = leaf_share(s);
+  const double judged = share > 0 ? leaf_judgement(s) : 0;
   playout(s, p_.policy, w.rng, [&](int ply, int player, const Move& m) {
     const int id = move_id(m);
     w.seen_in[player][id] = sim;
@@ -225,10 +254,15 @@ void Search::simulate(Worker& w) {
     const Worker::Step& step = w.path[d];
     const int margin = step.mover == 0 ? margin0 : -margin0;
     const uint32_t half_points = margin > 0 ? 2 : margin == 0 ? 1 : 0;
+    uint64_t result = half_points * (kWin / 2);
+    if (share > 0) {
+      const double p0 = step.mover == 0 ? judged : 1 - judged;
+      result = static_cast<uint64_t>(std::lround((1 - share) * double(result) + share * kWin * p0));
+    }
     const Node& nd = pool_.node(step.node);
     Edge* edges = pool_.edges(nd);
     Edge& e = edges[step.edge];
-    add(e.wins, half_points);
+    add(e.wins, result);
     add(e.margin, static_cast<int32_t>(margin));
     if (p_.rave <= 0) continue;
     const auto& seen_in = w.seen_in[step.mover];
@@ -242,6 +276,25 @@ void Search::simulate(Worker& w) {
       add(edges[j].rave_wins, half_points);
     }
   }
+}
+
+double Search::leaf_share(const SearchPosition& s) const {
+  if (p_.judge <= 0 || s.over() || s.turn >= p_.judge_end) return 0;
+  return p_.judge * double(p_.judge_end - s.turn) / double(p_.judge_end - 1);
+}
+
+double Search::leaf_judgement(const SearchPosition& s) const {
+  // The player who moved last, and the turn of its move.
+  const int j = 1 - s.to_move;
+  const int turn = j == 0 ? s.turn : s.turn - 1;
+  const MapSide mover{s.own[j], s.occupied(), s.start[j]};
+  const MapSide opponent{s.own[1 - j], s.occupied(), s.start[1 - j]};
+  const double v =
+      com_fuun(FuunVariant::Fuun4, 0, mover, opponent, PiecesLeft::from_mask(s.left[j]), turn,
+               j + 1, PiecesLeft::from_mask(s.left[1 - j]));
+  const ReachScale& c = reach_scale(turn);
+  const double p = 1 / (1 + std::exp(-c.slope * (v - c.even)));
+  return j == 0 ? p : 1 - p;
 }
 
 std::vector<Move> Search::principal_variation(const Edge& first) const {
@@ -272,7 +325,7 @@ SearchResult Search::result() const {
     c.visits = e.visits;
     c.prior = e.prior;
     if (e.visits > 0) {
-      c.win_rate = e.wins / (2.0 * e.visits);
+      c.win_rate = double(e.wins) / (double(kWin) * e.visits);
       c.mean_margin = double(e.margin) / e.visits;
     }
     c.pv = principal_variation(e);
@@ -299,9 +352,11 @@ SearchResult search(const SearchPosition& root, const SearchSettings& settings, 
                     uint64_t seed) {
   const int threads = std::max(1, settings.threads);
   auto workers = std::make_unique<std::unique_ptr<Worker>[]>(threads);
-  for (int t = 0; t < threads; ++t) workers[t] = std::make_unique<Worker>(seed + 0x9E37 * t);
+  for (int t = 0; t < threads; ++t)
+    workers[t] = std::make_unique<Worker>(seed + 0x9E37ull * static_cast<uint64_t>(t));
   // Without a time, at least one simulation.
-  Search search(root, settings, settings.move_time > 0 ? playouts : std::max<uint64_t>(playouts, 1));
+  Search search(root, settings,
+                settings.move_time > 0 ? playouts : std::max<uint64_t>(playouts, 1));
   if (search.prepare(*workers[0])) {
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t)

@@ -30,7 +30,7 @@ struct SearchCandidate {
   double win_rate = 0;     // of the side to move at the root; 1/2 for a draw
   double mean_margin = 0;  // its final squares less the opponent's
   float prior = 0;
-  std::vector<Move> pv;    // the move and the most visited line after it
+  std::vector<Move> pv;  // the move and the most visited line after it
 };
 
 struct SearchResult {

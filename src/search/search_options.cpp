@@ -23,7 +23,8 @@ const std::vector<Option>& options() {
       {"t", 0, 1e6, false, [](SearchSettings& s, double v) { s.move_time = v; }},
       {"threads", 1, 256, true, [](SearchSettings& s, double v) { s.threads = int(v); }},
       {"mem", 16, 65536, true, [](SearchSettings& s, double v) { s.params.memory_mb = int(v); }},
-      {"largest", 0, 1, true, [](SearchSettings& s, double v) { s.params.policy.largest = v != 0; }},
+      {"largest", 0, 1, true,
+       [](SearchSettings& s, double v) { s.params.policy.largest = v != 0; }},
       {"tries", 1, 64, true, [](SearchSettings& s, double v) { s.params.policy.tries = int(v); }},
       {"block", -100, 100, false, [](SearchSettings& s, double v) { s.params.policy.block = v; }},
       {"c", 0, 100, false, [](SearchSettings& s, double v) { s.params.explore = v; }},
@@ -42,9 +43,12 @@ const std::vector<Option>& options() {
       {"popp", -100, 100, false,
        [](SearchSettings& s, double v) { s.params.prior.opp_corners = v; }},
       {"pcentre", -100, 100, false, [](SearchSettings& s, double v) { s.params.prior.centre = v; }},
-      {"pturns", 0, 22, true, [](SearchSettings& s, double v) { s.params.prior.centre_turns = int(v); }},
+      {"pturns", 0, 22, true,
+       [](SearchSettings& s, double v) { s.params.prior.centre_turns = int(v); }},
       {"reach", 0, 1000, false, [](SearchSettings& s, double v) { s.params.reach = v; }},
       {"rdepth", 0, 44, true, [](SearchSettings& s, double v) { s.params.reach_depth = int(v); }},
+      {"judge", 0, 1, false, [](SearchSettings& s, double v) { s.params.judge = v; }},
+      {"jend", 2, 23, true, [](SearchSettings& s, double v) { s.params.judge_end = int(v); }},
       {"solve", 0, 1e9, true, [](SearchSettings& s, double v) { s.params.solve = uint64_t(v); }},
       {"ptemp", 0.01, 1000, false,
        [](SearchSettings& s, double v) { s.params.prior.temperature = v; }},
@@ -61,7 +65,8 @@ bool set_search_option(SearchSettings& s, std::string_view name, std::string_vie
     double v = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
     const bool whole = ec == std::errc() && end == value.data() + value.size() && !value.empty();
-    if (!whole || !std::isfinite(v) || v < o.low || v > o.high || (o.integer && v != std::floor(v))) {
+    if (!whole || !std::isfinite(v) || v < o.low || v > o.high ||
+        (o.integer && v != std::floor(v))) {
       char range[96];
       std::snprintf(range, sizeof range, "%s from %g to %g",
                     o.integer ? "a whole number" : "a number", o.low, o.high);

@@ -26,21 +26,23 @@ constexpr uint64_t level_playouts(int level) { return kLevelPlayouts[level - kFi
 
 struct SearchParams {
   PlayoutPolicy policy;
-  double explore = 0.0;       // weight of the UCB exploration term
-  double rave = 2000;         // RAVE equivalence: simulations at which both weigh alike; 0: no RAVE
-  double bias = 3.0;          // weight of the prior, fading as 1 / (visits + 1)
-  double fpu = 0.5;           // value of an edge nothing is known of
-  double widen_base = 3;      // edges open to selection: base + rate * visits^power
+  double explore = 0.0;   // weight of the UCB exploration term
+  double rave = 2000;     // RAVE equivalence: simulations at which both weigh alike; 0: no RAVE
+  double bias = 3.0;      // weight of the prior, fading as 1 / (visits + 1)
+  double fpu = 0.5;       // value of an edge nothing is known of
+  double widen_base = 3;  // edges open to selection: base + rate * visits^power
   double widen_rate = 1.0;
   double widen_power = 0.5;
   double score_bonus = 0.05;  // share of the value given by the mean score difference
   double score_scale = 20;    // the score difference that earns the whole share
   int expand = 4;             // visits of an edge before its node is made
   PriorWeights prior;
-  double reach = 3;           // weight of the reach-map evaluation in the prior
-  int reach_depth = 1;        // the deepest nodes (0: the root) whose prior it joins
-  uint64_t solve = 0;         // positions the exact end search may visit; 0: none
-  int memory_mb = 384;        // bound of the tree's node pool
+  double reach = 3;     // weight of the reach-map evaluation in the prior
+  int reach_depth = 1;  // the deepest nodes (0: the root) whose prior it joins
+  double judge = 0;     // share of a leaf's value the reach maps give in turn 1
+  int judge_end = 14;   // the turn from which they give none (the share falls linearly)
+  uint64_t solve = 0;   // positions the exact end search may visit; 0: none
+  int memory_mb = 384;  // bound of the tree's node pool
 };
 
 struct SearchSettings {

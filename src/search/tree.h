@@ -4,8 +4,9 @@
 // it, each with its statistics and, once expanded, the node it leads to.
 // Positions are not stored: a simulation replays the moves from the root.
 // Statistics are updated with atomic operations so that several threads
-// can share one tree; wins are counted in half points (a win 2, a draw 1),
-// so that every sum is an integer and a one-thread search repeats exactly.
+// can share one tree; results are counted in integers (a win kWin, a draw
+// half of it, an evaluation its share), so that every sum is exact and a
+// one-thread search repeats exactly.
 // Memory is taken from the pools as the tree grows and never given back
 // during a search; a pool that is full makes no more nodes.
 #pragma once
@@ -18,15 +19,19 @@
 
 namespace trevosk {
 
+// The result of a won simulation; a draw counts half.
+constexpr uint32_t kWin = 256;
+
 struct Edge {
   Move move;  // a placement, or a pass when the side to move has none
   float prior;
   uint32_t visits;
-  uint32_t wins;  // half points of the side that made the move
-  int32_t margin;  // sum of final score differences, that side's view
   uint32_t rave_visits;
-  uint32_t rave_wins;
-  uint32_t child;  // the node it leads to; 0 none yet, kExpanding while being made
+  uint64_t wins;       // results of the side that made the move, kWin a win
+  uint32_t rave_wins;  // half points of simulations that played the move later
+  int32_t margin;      // sum of final score differences, that side's view
+  uint32_t child;      // the node it leads to; 0 none yet, kExpanding while being made
+  uint32_t unused;
 };
 
 struct Node {
@@ -42,6 +47,9 @@ inline uint32_t load(const uint32_t& v) {
 }
 inline int32_t load(const int32_t& v) {
   return std::atomic_ref<int32_t>(const_cast<int32_t&>(v)).load(std::memory_order_relaxed);
+}
+inline uint64_t load(const uint64_t& v) {
+  return std::atomic_ref<uint64_t>(const_cast<uint64_t&>(v)).load(std::memory_order_relaxed);
 }
 template <class T>
 void add(T& v, T d) {

@@ -23,6 +23,7 @@ files=(
   share/metainfo/org.trevosk.trevosk.metainfo.xml
   share/icons/hicolor/256x256/apps/trevosk.png
   share/doc/trevosk/README.md share/doc/trevosk/copyright share/doc/trevosk/changelog.gz
+  share/doc/trevosk/docs/engine.md share/doc/trevosk/docs/match.md
   share/bash-completion/completions/trevosk
   share/bash-completion/completions/trevosk-match
 )
@@ -35,10 +36,11 @@ cmake --install "$build" --prefix "$tmp/prefix" > /dev/null
 expect_files "$tmp/prefix" "${files[@]}"
 DESTDIR=$tmp/root cmake --install "$build" --prefix /usr > /dev/null
 expect_files "$tmp/root/usr" "${files[@]}"
-# Nothing for the tests or the scripts.
-if [[ -n $(find "$tmp/root" -name '*test*' -o -name 'trevosk-layout' -o -name '*bench*') ]]; then
+# No program for the tests or the scripts.
+tools() { find "$tmp/root" -type f -perm -u+x \( -name '*test*' -o -name 'trevosk-layout' -o -name '*bench*' \); }
+if [[ -n $(tools) ]]; then
   echo "test or script tools installed:"
-  find "$tmp/root" -name '*test*' -o -name 'trevosk-layout' -o -name '*bench*'
+  tools
   bad=1
 fi
 

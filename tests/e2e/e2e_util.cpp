@@ -45,6 +45,7 @@ std::string read_all(int fd) {
 
 std::vector<char*> c_strings(std::vector<std::string>& words) {
   std::vector<char*> v;
+  v.reserve(words.size() + 1);
   for (std::string& w : words) v.push_back(w.data());
   v.push_back(nullptr);
   return v;

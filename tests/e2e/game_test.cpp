@@ -27,7 +27,7 @@ void expect_complete_game(const std::vector<std::string>& words) {
 }
 
 // Levels 1 to 8 once each, over both seats' level tables, with and without
-// the opening book.
+// the joseki.
 TEST(ComputerGame, EveryLevelFinishesWithLegalMoves) {
   for (const std::vector<std::string>& seats : {std::vector<std::string>{"-p1", "1", "-p2", "6"},
                                                 {"-n", "-p1", "7", "-p2", "2"},

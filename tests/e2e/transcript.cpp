@@ -127,7 +127,8 @@ class Replay {
     if (game_.has_placed(p) && !can_place()) {
       expect(pass_line(p),
              format("player %d has no legal move in turn %d: its pass line", p, turn));
-      game_.play(Move::pass());
+      if (game_.play(Move::pass()) != MoveKind::Blocked)
+        throw Mismatch{line_no() - 1, format("the game does not see player %d blocked", p)};
       return;
     }
     if (pos_ < lines_.size() && lines_[pos_].starts_with(kPrompt))

@@ -3,10 +3,11 @@
 // the first line that does not follow from the game so far. Every logged
 // move must be legal for its player; a pass line must appear exactly when a
 // player who has placed has no legal move (found by trying every placement,
-// not by the program's existence test); the displays' board, trays and
-// status line and the result line must show the replayed position; a human
-// seat's echoed entry must be followed by what it implies (a pass, the move
-// played, or a new prompt). The transcript ends with the result line, or at
+// not by the program's existence test), and Game must count it as that
+// player being blocked; the displays' board, trays and status line and the
+// result line must show the replayed position; a human seat's echoed entry
+// must be followed by what it implies (a pass, the move played, or a new
+// prompt). The transcript ends with the result line, or at
 // a prompt left unanswered because the input ended.
 #pragma once
 

@@ -51,40 +51,40 @@ TEST(Protocol, Framing) {
 // query that changes the game, a setting or the generator: a twin engine that
 // never saw them must go on replying the same, given the same seed.
 TEST(Protocol, BadInputAndQueriesChangeNothing) {
-  const std::vector<std::string> setup = {"set_seed 7",           "set_level 1 2",
-                                          "set_level 2 1",        "set_random_assist on",
-                                          "set_width 3",          "set_playouts 1 300",
-                                          "set_playouts 2 300"};
+  const std::vector<std::string> setup = {
+      "set_seed 7",  "set_level 1 2",      "set_level 2 1",     "set_random_assist on",
+      "set_width 3", "set_playouts 1 300", "set_playouts 2 300"};
   Engine engine(Rng(1)), twin(Rng(2));
   replies(engine, setup);
   replies(twin, setup);
-  expect_replies(engine, {{"undo", "? cannot undo"},
-                          {"PLAY 1 66t0", "? unknown command"},
-                          {"\xff\xfe\x80 1", "? unknown command"},
-                          {"3 play 1", "?3 wrong number of arguments"},
-                          {"showboard now", "? wrong number of arguments"},
-                          {"play 3 66t0", "? invalid player"},
-                          {"play 1 F6t0", "? invalid move"},
-                          {"play 1 11a0", "? illegal move"},
-                          {"play 2 99s0", "? not player 2's turn"},
-                          {"genmove 2", "? not player 2's turn"},
-                          {"set_level 1 11", "? invalid level"},
-                          {"set_playouts 1 -5", "? invalid playouts"},
-                          {"set_move_time 2 1e9", "? invalid time"},
-                          {"set_threads 1 0", "? invalid threads"},
-                          {"set_search 1 rave -1", "? rave must be a number from 0 to 1e+09, not `-1'"},
-                          {"reg_genmove 2", "? not player 2's turn"},
-                          {"set_level 1 99999999999999999999", "? invalid level"},
-                          {"set_opening OFF", "? invalid on/off"},
-                          {"set_width 100", "? invalid width"},
-                          {"set_seed 18446744073709551616", "? invalid seed"},
-                          {"candidates 1 0", "? invalid count"},
-                          {"candidates 1", "? no evaluation at level 2"},
-                          {"perft 45", "? invalid depth"}});
-  replies(engine, {"set_level 2 5", "candidates 2", "set_level 2 9", "candidates 2",
-                   "reg_genmove 1", "set_level 2 1", "legal_moves 2", "perft 2", "showboard",
-                   "moves"});
-  // Player 1 opens (66t0 unless the opening was switched off); then levels 1
+  expect_replies(engine,
+                 {{"undo", "? cannot undo"},
+                  {"PLAY 1 66t0", "? unknown command"},
+                  {"\xff\xfe\x80 1", "? unknown command"},
+                  {"3 play 1", "?3 wrong number of arguments"},
+                  {"showboard now", "? wrong number of arguments"},
+                  {"play 3 66t0", "? invalid player"},
+                  {"play 1 F6t0", "? invalid move"},
+                  {"play 1 11a0", "? illegal move"},
+                  {"play 2 99s0", "? not player 2's turn"},
+                  {"genmove 2", "? not player 2's turn"},
+                  {"set_level 1 11", "? invalid level"},
+                  {"set_playouts 1 -5", "? invalid playouts"},
+                  {"set_move_time 2 1e9", "? invalid time"},
+                  {"set_threads 1 0", "? invalid threads"},
+                  {"set_search 1 rave -1", "? rave must be a number from 0 to 1e+09, not `-1'"},
+                  {"reg_genmove 2", "? not player 2's turn"},
+                  {"set_level 1 99999999999999999999", "? invalid level"},
+                  {"set_opening OFF", "? invalid on/off"},
+                  {"set_width 100", "? invalid width"},
+                  {"set_seed 18446744073709551616", "? invalid seed"},
+                  {"candidates 1 0", "? invalid count"},
+                  {"candidates 1", "? no evaluation at level 2"},
+                  {"perft 45", "? invalid depth"}});
+  replies(engine,
+          {"set_level 2 5", "candidates 2", "set_level 2 9", "candidates 2", "reg_genmove 1",
+           "set_level 2 1", "legal_moves 2", "perft 2", "showboard", "moves"});
+  // Player 1 opens (66t0 unless the joseki was switched off); then levels 1
   // and 2 draw, and an assisted level 8 draws and reads width 3.
   const std::vector<std::string> probe = {"genmove 1",     "genmove 2",     "genmove 1",
                                           "genmove 2",     "set_level 1 8", "genmove 1",
@@ -93,7 +93,7 @@ TEST(Protocol, BadInputAndQueriesChangeNothing) {
 }
 
 // Catches a ranking whose first move is not the one the seat plays, ties
-// included (the opening position is full of them).
+// included (the first turns are full of them).
 TEST(Protocol, CandidatesLeadWithTheSeatsMove) {
   Engine engine(Rng(1));
   engine.respond("set_opening off");
@@ -120,13 +120,13 @@ std::vector<std::string> lines_of(const std::filesystem::path& path) {
 // Catches rules or seats that differ from text mode: every display equal to
 // showboard at its point (the final one included), perft 1 agreeing with the
 // listed moves (1 for a forced pass), genmove answering each computer seat's
-// move with the transcript's levels and opening setting, play taking every
+// move with the transcript's levels and joseki setting, play taking every
 // move and pass, the final score and end, and a finished game that still
 // takes or counts moves or cannot be taken back.
 TEST(Golden, TranscriptsReplayedThroughTheProtocol) {
   int games = 0;
   for (const auto& entry : std::filesystem::directory_iterator(GOLDEN_DIR)) {
-    const std::filesystem::path path = entry.path();
+    const std::filesystem::path& path = entry.path();
     const std::string name = path.stem().string();
     if (path.extension() != ".stdout" || name.starts_with("cli_")) continue;
     SCOPED_TRACE(name);

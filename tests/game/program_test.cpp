@@ -41,7 +41,7 @@ Outcome run(std::vector<std::string> args, uint64_t seed, const WindowFactory& w
   return {status, out.str(), err.str()};
 }
 
-// Catches a text game not replaying from its seed, or missing its book move or result.
+// Catches a text game not replaying from its seed, or missing its joseki or result.
 TEST(Program, SeededTextGameReplays) {
   const Outcome a = run({"-t", "-p1", "1", "-p2", "1"}, 42);
   EXPECT_EQ(a.status, 0);
@@ -58,10 +58,10 @@ TEST(Program, SeededTextGameReplays) {
 TEST(Program, WindowGame) {
   std::vector<std::string> calls;
   bool close = false;
-  auto factory = [&](int, int, std::ostream&) -> std::unique_ptr<Frontend> {
+  auto factory = [&](int, int, std::ostream&) {
     auto w = std::make_unique<FakeWindow>(calls);
     w->closed_after_first_move = close;
-    return w;
+    return OpenedFrontend{std::move(w), ""};
   };
   const Outcome r = run({"-p1", "1", "-p2", "1"}, 9, factory);
   EXPECT_EQ(r.status, 0);
@@ -84,6 +84,14 @@ TEST(Program, WindowGame) {
   const Outcome closed = run({"-p1", "1", "-p2", "1"}, 1, factory);
   EXPECT_EQ(closed.status, 0);
   EXPECT_EQ(calls, (std::vector<std::string>{"background", "turn", "placed"}));
+
+  // No window: the reason and the hint on standard error, status 2, no game.
+  const Outcome none = run({"-p1", "1"}, 1, [](int, int, std::ostream&) {
+    return OpenedFrontend{nullptr, "no display"};
+  });
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.out, "");
+  EXPECT_EQ(none.err, "trevosk: no display; use -t to play in text mode.\n");
 }
 
 }  // namespace

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
 #include "gui/layout.h"
 #include "gui/render.h"
 #include "gui/sdl_window.h"
@@ -23,7 +28,19 @@ class WindowTest : public ::testing::Test {
   void modifier_key(InputEvent::Modifier m) { w.post({InputEvent::Kind::Key, 0, 0, 0, m}); }
   Color at(Point p) const { return w.point_color(p.x, p.y); }
 
-  SdlWindow w{kWindowSide, kWindowSide, "test"};
+  // A window for each test; the tests stop at once when none can be opened.
+  static std::unique_ptr<SdlWindow> open_window() {
+    std::string error;
+    std::unique_ptr<SdlWindow> w = SdlWindow::open(kWindowSide, kWindowSide, "test", error);
+    if (!w) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      std::abort();
+    }
+    return w;
+  }
+
+  std::unique_ptr<SdlWindow> window_ = open_window();
+  SdlWindow& w = *window_;
 };
 
 }  // namespace trevosk::testing

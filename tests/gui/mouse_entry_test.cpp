@@ -122,7 +122,7 @@ TEST_F(MouseEntryTest, AnotherPieceKeepsThePlaceAndTheOrientation) {
   expect_picture(drag, 17, 2);
   // Its reference square covers exactly the square a press would drop it on.
   const Square s = *drop_square(200, 250);
-  const Point o = square_origin(s.c, s.r);
+  const Point o = square_origin(s.x, s.y);
   EXPECT_EQ(at(o), player_color[0]);
   EXPECT_EQ(at({o.x + kCellSize - 1, o.y + kCellSize - 1}), player_color[0]);
   // The lying straight pentomino fills the panel picture's first column up

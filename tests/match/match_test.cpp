@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -16,6 +17,14 @@
 
 namespace trevosk {
 namespace {
+
+// Outside programs that go away must be write errors, not signals: this
+// process ignores SIGPIPE, as trevosk-match does at start-up.
+class IgnoreSigpipe : public ::testing::Environment {
+  void SetUp() override { std::signal(SIGPIPE, SIG_IGN); }
+};
+[[maybe_unused]] ::testing::Environment* const kIgnoreSigpipe =
+    ::testing::AddGlobalTestEnvironment(new IgnoreSigpipe);
 
 MatchPlan plan_of(const std::vector<std::string>& seats, int games, uint64_t seed) {
   MatchPlan plan;
@@ -211,7 +220,7 @@ TEST(Match, MisbehavingProgramForfeits) {
       EXPECT_EQ(r.forfeit_player, r.a_first ? 2 : 1);
       EXPECT_EQ(r.points_a(), 1.0);
       EXPECT_EQ(r.reason, c.reason);
-      // A's stored opening is played before B is asked, when A moves first.
+      // A's joseki is played before B is asked, when A moves first.
       EXPECT_EQ(r.moves.size(), r.a_first ? 1u : 0u);
     }
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
@@ -524,6 +533,24 @@ TEST(Match, OpeningSuite) {
     EXPECT_EQ(seen, (std::vector<size_t>{0, 1, 2, 3, 4, 5, 6}));
   }
   EXPECT_EQ(opening_line(7, 1, 9, false), 2u);
+}
+
+// --csv goes with --summary before, among or after its files.
+TEST(Match, SummaryTakesCsvAnywhere) {
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"--summary", "--csv", "a", "b"},
+        std::vector<std::string>{"--summary", "a", "--csv", "b"},
+        std::vector<std::string>{"--csv", "--summary", "a", "b"}}) {
+    MatchOptions o;
+    std::string error;
+    ASSERT_TRUE(parse_match_options(words, o, error)) << error;
+    EXPECT_EQ(o.mode, MatchOptions::Mode::Summary);
+    EXPECT_TRUE(o.csv);
+    EXPECT_EQ(o.summary_files, (std::vector<std::string>{"a", "b"}));
+  }
+  MatchOptions o;
+  std::string error;
+  EXPECT_FALSE(parse_match_options(std::vector<std::string>{"--summary", "--csv"}, o, error));
 }
 
 }  // namespace

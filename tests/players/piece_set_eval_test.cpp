@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "fixtures/map_arrays.h"
 #include "fixtures/random_positions.h"
 
 namespace trevosk {
@@ -21,7 +22,7 @@ TEST(PieceSetEval, GainOnlyOnceBothMapsAreEmpty) {
     const int p = pos.player, first = p == 1 ? 6 : 5;
     if (pos.turn < first - 1) continue;
     for (int g = 1; g <= 5; ++g) {
-      const double v = com_fuun6(g, pos.field, p, pos.own(), pos.turn, pos.opp());
+      const double v = fixtures::com_fuun6(g, pos.field, p, pos.own(), pos.turn, pos.opp());
       if (pos.turn >= first) {
         EXPECT_EQ(v, gain(g)) << "turn " << pos.turn << " player " << p;
         ++gain_only;

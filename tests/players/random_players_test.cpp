@@ -20,7 +20,7 @@ constexpr int kH = 7, kJ = 9;  // square tetromino, straight pentomino
 TEST(MonteCarlo, PlayerTwoOnTurnTwentyScoresTheCandidateAlone) {
   // Player 2's candidates on turn 20 get no reply: each is worth its squares, nothing drawn.
   int checked = 0;
-  for (fixtures::Position pos : fixtures::random_positions(77, 3)) {
+  for (const fixtures::Position& pos : fixtures::random_positions(77, 3)) {
     if (pos.player != 2 || pos.turn == 1) continue;
     const std::vector<Move> moves = make_legal_list(2, pos.own(), pos.field, 20);
     if (moves.size() < 2) continue;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "fixtures/map_arrays.h"
 #include "fixtures/random_positions.h"
 #include "players/piece_set_eval.h"
 
@@ -21,11 +22,11 @@ ReachMap map_of(int v, const Board& b, int q, double w, int t, const PiecesLeft&
   Board scratch = b;
   if (v == 3) {
     PieceSetMap m{};
-    fuun6_master(b, scratch, m, q, w, t, left, calchave(left));
+    fixtures::fuun6_master(b, scratch, m, q, w, t, left, calchave(left));
     return m.weight;
   }
   ReachMap m{};
-  fuun_master(kVariants[v], b, scratch, m, q, w, t, left);
+  fixtures::fuun_master(kVariants[v], b, scratch, m, q, w, t, left);
   return m;
 }
 

@@ -20,8 +20,8 @@ int answers_read = 0;
 // values each move by its square count, so the first move of the largest
 // piece is chosen; the answer peaks at 100.0 in the middle of the list.
 template <bool kAnswer>
-EvalResult fake_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                     const PiecesLeft&) {
+EvalResult fake_eval(const PlayerContext&, int player, const PiecesLeft& left, const Board& field,
+                     int turn, const PiecesLeft&) {
   answers_read += kAnswer;
   EvalResult r{make_legal_list(player, left, field, turn), {}};
   const int mid = static_cast<int>(r.moves.size()) / 2;
@@ -44,7 +44,8 @@ TEST(ThreeMove, ReadingOneCandidate) {
     SCOPED_TRACE("player " + std::to_string(p));
     const int w = 3 - p;
     auto read = [&](const PiecesLeft& left, const PiecesLeft& opp_left) {
-      return play_sakiyomi(m, p, left, field, 1, opp_left, answer_peaked, reply_by_size);
+      return play_sakiyomi(PlayerContext{}, m, p, left, field, 1, opp_left, answer_peaked,
+                           reply_by_size);
     };
     EXPECT_EQ(read(PiecesLeft(), PiecesLeft::none()), 10.0 * 5 + 10);
     EXPECT_EQ(read(PiecesLeft(), opp), 5 - w * 5 + 10 + 100.0);
@@ -65,7 +66,8 @@ TEST(ThreeMove, SanteEvalReadsTheBestByWidth) {
     ASSERT_TRUE(small);
     const fixtures::Position& pos = *small;
     const int p = pos.player;
-    const EvalResult first = com_fuun4_eval(p, pos.own(), pos.field, pos.turn, pos.opp());
+    const EvalResult first =
+        com_fuun4_eval(PlayerContext{}, p, pos.own(), pos.field, pos.turn, pos.opp());
     std::vector<Candidate> sorted;
     for (size_t k = 0; k < first.moves.size(); ++k)
       sorted.push_back({first.moves[k], first.values[k]});
@@ -84,7 +86,7 @@ TEST(ThreeMove, SanteEvalReadsTheBestByWidth) {
       for (size_t k = 0; k < r.size(); ++k) {
         const Candidate& s = k < n ? sorted[n - 1 - k] : sorted[k];
         EXPECT_EQ(r[k].move, s.move) << k;
-        const double read = k < n ? play_sakiyomi(s.move, p, pos.own(), pos.field, pos.turn,
+        const double read = k < n ? play_sakiyomi(ctx, s.move, p, pos.own(), pos.field, pos.turn,
                                                   pos.opp(), answer_peaked, reply_by_size)
                                   : 0.0;
         EXPECT_EQ(r[k].value, s.value + read) << k;

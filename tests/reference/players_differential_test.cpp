@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstring>
 
+#include "fixtures/map_arrays.h"
 #include "fixtures/random_positions.h"
 #include "players/piece_set_eval.h"
 #include "players/random_players.h"
@@ -25,6 +25,14 @@ void expect_same_values(const EvalResult& actual, const EvalResult& expected) {
     ASSERT_EQ(std::bit_cast<uint64_t>(actual.values[i]),
               std::bit_cast<uint64_t>(expected.values[i]))
         << "move " << i << ": " << actual.values[i] << " vs " << expected.values[i];
+}
+
+// Whether two maps hold the same doubles bit for bit, square by square.
+bool same_bits(const ReachMap& a, const ReachMap& b) {
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y)
+      if (std::bit_cast<uint64_t>(a[x][y]) != std::bit_cast<uint64_t>(b[x][y])) return false;
+  return true;
 }
 
 // Every other position of a few random games, so that all turns appear.
@@ -49,8 +57,8 @@ TEST(PlayersDifferential, ReachMapsMatchTheReference) {
             ReachMap expected{}, actual{};
             Board scratch_expected = pos.field, scratch_actual = pos.field;
             reference::fuun_master(v, pos.field, scratch_expected, expected, q, w, t, pos.left[q]);
-            fuun_master(v, pos.field, scratch_actual, actual, q, w, t, pos.left[q]);
-            ASSERT_EQ(std::memcmp(&actual, &expected, sizeof expected), 0)
+            fixtures::fuun_master(v, pos.field, scratch_actual, actual, q, w, t, pos.left[q]);
+            ASSERT_TRUE(same_bits(actual, expected))
                 << "variant " << int(v) << " q " << q << " t " << t << " w " << w;
             ASSERT_TRUE(scratch_actual == scratch_expected)
                 << "variant " << int(v) << " q " << q << " t " << t << " w " << w;
@@ -65,28 +73,28 @@ TEST(PlayersDifferential, PieceSetMapsMatchTheReference) {
         Board scratch_expected = pos.field, scratch_actual = pos.field;
         const uint32_t h = calchave(pos.left[q]);
         reference::fuun6_master(pos.field, scratch_expected, expected, q, 0.1, t, pos.left[q], h);
-        fuun6_master(pos.field, scratch_actual, actual, q, 0.1, t, pos.left[q], h);
-        ASSERT_EQ(std::memcmp(&actual.weight, &expected.weight, sizeof expected.weight), 0)
-            << "q " << q << " t " << t;
+        fixtures::fuun6_master(pos.field, scratch_actual, actual, q, 0.1, t, pos.left[q], h);
+        ASSERT_TRUE(same_bits(actual.weight, expected.weight)) << "q " << q << " t " << t;
         ASSERT_EQ(actual.have, expected.have) << "q " << q << " t " << t;
         ASSERT_TRUE(scratch_actual == scratch_expected);
       }
 }
 
 TEST(PlayersDifferential, EvaluatorsMatchTheReference) {
+  const PlayerContext ctx{nullptr, {0, 10, 10}, 2};  // the fast ones on two threads
   for (const Position& pos : sample(2, 13, 8)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;
     const PiecesLeft& own = pos.left[p];
     const PiecesLeft& opp = pos.left[3 - p];
-    expect_same_values(com_fuun3_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun3_eval(p, own, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun4_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun4_eval(p, own, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun4s_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun4s_eval(p, own, pos.field, pos.turn, opp));
-    expect_same_values(com_fuun6_eval(p, own, pos.field, pos.turn, opp),
-                       reference::com_fuun6_eval(p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun3_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun3_eval(ctx, p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun4_eval(ctx, p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun4s_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun4s_eval(ctx, p, own, pos.field, pos.turn, opp));
+    expect_same_values(com_fuun6_eval(ctx, p, own, pos.field, pos.turn, opp),
+                       reference::com_fuun6_eval(ctx, p, own, pos.field, pos.turn, opp));
   }
 }
 
@@ -134,7 +142,7 @@ TEST(PlayersDifferential, RandomAndMonteCarloDrawLikeTheReference) {
 
 TEST(PlayersDifferential, ThreeMoveReadingMatchesTheReference) {
   Rng rng(1);
-  PlayerContext ctx{&rng, {0, 2, 2}};
+  PlayerContext ctx{&rng, {0, 2, 2}, 2};
   for (const Position& pos : sample(1, 14, 8)) {
     const int p = pos.player;
     if (reference::make_legal_list(p, pos.left[p], pos.field, pos.turn).empty()) continue;

@@ -7,11 +7,11 @@
 
 #include <vector>
 
+#include "fixtures/map_arrays.h"
 #include "players/piece_set_eval.h"
 #include "players/player.h"
 #include "players/reach_map.h"
 #include "rules/board.h"
-#include "rules/filtered_moves.h"
 #include "rules/move_list.h"
 
 namespace trevosk::reference {
@@ -24,8 +24,8 @@ bool f6_table_legal(const HaveMasks& have, int piece, int x, int y);
 void f6_make_legal_list(int player, const PiecesLeft& left, const Board& field, int turn,
                         const HaveMasks& have, MoveList& out);
 
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                   const Board& field, int turn, const PiecesLeft& opp_left);
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, const Board& field,
+                   int turn, const PiecesLeft& opp_left);
 int com_mont(Rng& rng, int p, int t0, int v, Board& board, int t, int q, PiecesLeft& left_q,
              PiecesLeft& left_other);
 Move com_monte_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
@@ -45,14 +45,14 @@ void fuun6_master(const Board& evaluated, Board& scratch, PieceSetMap& map, int 
 double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, int t,
                  const PiecesLeft& opp_left);
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field,
-                          int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field,
-                          int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field,
-                           int turn, const PiecesLeft& opp_left);
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field,
-                          int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun3_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun4_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun4s_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                           const Board& field, int turn, const PiecesLeft& opp_left);
+EvalResult com_fuun6_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left);
 
 Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
@@ -70,12 +70,12 @@ Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
                      const Board& field, int turn, const PiecesLeft& opp_left);
 
 std::vector<Candidate> sort_te(std::vector<Candidate> candidates);
-double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& field, int t,
-                     const PiecesLeft& opp_left, Evaluator answer, Evaluator reply);
+double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const PiecesLeft& left,
+                     const Board& field, int t, const PiecesLeft& opp_left, Evaluator answer,
+                     Evaluator reply);
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      const Board& field, int turn,
-                                      const PiecesLeft& opp_left, Evaluator answer,
-                                      Evaluator reply);
+                                      const Board& field, int turn, const PiecesLeft& opp_left,
+                                      Evaluator answer, Evaluator reply);
 Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left);
 Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,

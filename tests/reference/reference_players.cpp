@@ -106,13 +106,13 @@ void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap
   const PiecesLeft one_square = PiecesLeft::only(0);
   Flood flood{params, evaluated, scratch, map, q};
   for (;;) {
-    // 1-3. Every placement of the remaining pieces, and every single square.
+    // 1. Every placement of the remaining pieces, and every single square.
     const std::vector<Move> l1 = reference::make_legal_list(q, left, scratch, t);
     const std::vector<Move> l2 = reference::make_legal_list(q, one_square, scratch, t);
     if (l2.empty() || l1.empty()) return;
-    // 4. The mobility factor of fuun4s.
+    // 2. The mobility factor of fuun4s.
     const double m = params.mobility ? std::min(10.0, static_cast<double>(l1.size()) / 3.0) : 1.0;
-    // 5. Flood from single squares early in the game, later from the real
+    // 3. Flood from single squares early in the game, later from the real
     //    placements' reference squares.
     const int flooded_before = scratch.owned(q).count();
     const double wave_weight = w * m;
@@ -120,7 +120,7 @@ void fuun_master(FuunVariant v, const Board& evaluated, Board& scratch, ReachMap
     // Once the weight has underflowed to zero nothing floods any more and the
     // listings never change: stop instead of looping forever.
     if (scratch.owned(q).count() == flooded_before) return;
-    // 6. The next wave.
+    // 4. The next wave.
     w = w * 0.01 * m;
     t += 1;
   }
@@ -211,7 +211,8 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   auto b = std::make_unique<PieceSetMap>();
   Board scratch_a = evaluated;
   Board scratch_b = evaluated;
-  double v = static_cast<double>(((3 * g) / 2 + 1) / 2);
+  const int gain = ((3 * g) / 2 + 1) / 2;
+  double v = gain;
   reference::fuun6_master(evaluated, scratch_a, *a, p, 0.1, t + 1, left, reference::calchave(left));
   reference::fuun6_master(evaluated, scratch_b, *b, 3 - p, 0.1, t + p - 1, opp_left,
                           reference::calchave(opp_left));
@@ -235,8 +236,8 @@ double com_fuun6(int g, const Board& evaluated, int p, const PiecesLeft& left, i
   return v;
 }
 
-EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun6_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   EvalResult r;
   r.moves = reference::make_legal_list(player, left, field, turn);
   r.values.reserve(r.moves.size());
@@ -250,15 +251,15 @@ EvalResult com_fuun6_eval(int player, const PiecesLeft& left, const Board& field
   return r;
 }
 
-Move com_fuun6_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun6_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun6_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun6r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun6_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun6_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
@@ -282,48 +283,48 @@ EvalResult fuun_eval(FuunVariant v, int p, const PiecesLeft& left, const Board& 
 
 }  // namespace
 
-EvalResult com_fuun3_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun3_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun3, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                          const PiecesLeft& opp_left) {
+EvalResult com_fuun4_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                          const Board& field, int turn, const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun4, player, left, field, turn, opp_left);
 }
 
-EvalResult com_fuun4s_eval(int player, const PiecesLeft& left, const Board& field, int turn,
-                           const PiecesLeft& opp_left) {
+EvalResult com_fuun4s_eval(const PlayerContext&, int player, const PiecesLeft& left,
+                           const Board& field, int turn, const PiecesLeft& opp_left) {
   return fuun_eval(FuunVariant::Fuun4s, player, left, field, turn, opp_left);
 }
 
-Move com_fuun3_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun3_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun3_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun3_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
-Move com_fuun4_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun4_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun4r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
-Move com_fuun4s_play(const PlayerContext&, int player, const PiecesLeft& left,
+Move com_fuun4s_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4s_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, r.values);
 }
 
 Move com_fuun4sr_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                       const Board& field, int turn, const PiecesLeft& opp_left) {
-  const EvalResult r = reference::com_fuun4s_eval(player, left, field, turn, opp_left);
+  const EvalResult r = reference::com_fuun4s_eval(ctx, player, left, field, turn, opp_left);
   return find_max_of(r.moves, com_random_assist2(r.values, turn, *ctx.rng));
 }
 
@@ -333,56 +334,56 @@ std::vector<Candidate> sort_te(std::vector<Candidate> candidates) {
   return candidates;
 }
 
-double play_sakiyomi(const Move& m, int p, const PiecesLeft& left, const Board& field, int t,
-                     const PiecesLeft& opp_left, Evaluator answer, Evaluator reply) {
+double play_sakiyomi(const PlayerContext& ctx, const Move& m, int p, const PiecesLeft& left,
+                     const Board& field, int t, const PiecesLeft& opp_left, Evaluator answer,
+                     Evaluator reply) {
   Board board = field;
   PiecesLeft own = left;
   PiecesLeft opp = opp_left;
   int c2 = 0, c3 = 0;
   // 1. The candidate itself.
   setpiece(m, p, board, own, c2);
-  // 2-3. The opponent moves next; a blocked opponent is worth a fixed bonus.
+  // 2. The opponent moves next; a blocked opponent is worth a fixed bonus.
   const int q = 3 - p;
   const int tq = t + p - 1;
   if (!reference::isexist_legal(q, opp, board, tq)) return static_cast<double>(10 * c2 + 10);
-  // 4. The opponent's best reply by the reply evaluator.
-  const EvalResult replies = reply(q, opp, board, tq, own);
+  // 3. The opponent's best reply by the reply evaluator.
+  const EvalResult replies = reply(ctx, q, opp, board, tq, own);
   const Move r = find_max_of(replies.moves, replies.values);
   setpiece(r, q, board, opp, c3);
-  // 5. The mover's best answer, or -99 when the mover is blocked.
+  // 4. The mover's best answer, or -99 when the mover is blocked.
   double e = -99.0;
   if (reference::isexist_legal(p, own, board, t + 1)) {
-    const EvalResult answers = answer(p, own, board, t + 1, opp);
+    const EvalResult answers = answer(ctx, p, own, board, t + 1, opp);
     e = *std::max_element(answers.values.begin(), answers.values.end());
   }
-  // 6. Player 1 weighs the reply's squares twice, player 2 once.
+  // 5. Player 1 weighs the reply's squares twice, player 2 once.
   const int w = 3 - p;
   return static_cast<double>(c2 - w * c3 + 10) + e;
 }
 
 std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                                      const Board& field, int turn,
-                                      const PiecesLeft& opp_left, Evaluator answer,
-                                      Evaluator reply) {
+                                      const Board& field, int turn, const PiecesLeft& opp_left,
+                                      Evaluator answer, Evaluator reply) {
   // 1. Every legal move with its one-move value, best first.
-  const EvalResult first = reference::com_fuun4_eval(player, left, field, turn, opp_left);
+  const EvalResult first = reference::com_fuun4_eval(ctx, player, left, field, turn, opp_left);
   std::vector<Candidate> sorted;
   sorted.reserve(first.moves.size());
   for (size_t i = 0; i < first.moves.size(); ++i)
     sorted.push_back({first.moves[i], first.values[i]});
   sorted = reference::sort_te(std::move(sorted));
-  // 2-3. Read the first n; each read one goes to the front of the result.
+  // 2. Read the first n; each read one goes to the front of the result.
   const size_t n =
       std::min(sorted.size(), static_cast<size_t>(std::max(0, ctx.think_width[player])));
   std::vector<Candidate> result;
   result.reserve(sorted.size());
   for (size_t i = 0; i < n; ++i) {
-    const double d = reference::play_sakiyomi(sorted[i].move, player, left, field, turn, opp_left,
-                                              answer, reply);
+    const double d = reference::play_sakiyomi(ctx, sorted[i].move, player, left, field, turn,
+                                              opp_left, answer, reply);
     result.push_back({sorted[i].move, sorted[i].value + d});
   }
   std::reverse(result.begin(), result.end());
-  // 4. The unread rest keeps its one-move values.
+  // 3. The unread rest keeps its one-move values.
   result.insert(result.end(), sorted.begin() + static_cast<long>(n), sorted.end());
   return result;
 }
@@ -390,17 +391,16 @@ std::vector<Candidate> com_sante_eval(const PlayerContext& ctx, int player, cons
 Move com_fuun5_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                     const Board& field, int turn, const PiecesLeft& opp_left) {
   const std::vector<Candidate> r =
-      reference::com_sante_eval(ctx, player, left, field, turn, opp_left,
-                                reference::com_fuun4_eval, reference::com_fuun4_eval);
+      reference::com_sante_eval(ctx, player, left, field, turn, opp_left, reference::com_fuun4_eval,
+                                reference::com_fuun4_eval);
   return find_max(r, r.front().move, -9999.0);
 }
-
 
 Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
                      const Board& field, int turn, const PiecesLeft& opp_left) {
   const std::vector<Candidate> r =
-      reference::com_sante_eval(ctx, player, left, field, turn, opp_left,
-                                reference::com_fuun4_eval, reference::com_fuun4_eval);
+      reference::com_sante_eval(ctx, player, left, field, turn, opp_left, reference::com_fuun4_eval,
+                                reference::com_fuun4_eval);
   std::vector<Move> moves;
   std::vector<double> values;
   for (const Candidate& c : r) {
@@ -409,7 +409,6 @@ Move com_fuun5r_play(const PlayerContext& ctx, int player, const PiecesLeft& lef
   }
   return find_max_of(moves, com_random_assist2(values, turn, *ctx.rng));
 }
-
 
 }  // namespace trevosk::reference
 
@@ -429,8 +428,8 @@ Move random_legal_move(Rng& rng, int player, const PiecesLeft& left, const Board
 
 }  // namespace
 
-Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left,
-                   const Board& field, int turn, const PiecesLeft& /*opp_left*/) {
+Move com_rand_play(const PlayerContext& ctx, int player, const PiecesLeft& left, const Board& field,
+                   int turn, const PiecesLeft& /*opp_left*/) {
   return random_legal_move(*ctx.rng, player, left, field, turn);
 }
 

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "fixtures/map_arrays.h"
 #include "fixtures/random_positions.h"
 #include "reference/reference.h"
-#include "rules/filtered_moves.h"
 #include "rules/legal_moves.h"
 
 namespace trevosk {
@@ -51,7 +51,7 @@ TEST(RulesDifferential, FilteredListsMatchTheReference) {
     const int p = pos.player;
     for (int turn : {pos.turn, pos.turn + 5}) {
       reference::f6_make_legal_list(p, pos.left[p], pos.field, turn, have, expected);
-      f6_make_legal_list(p, pos.left[p], pos.field, turn, have, actual);
+      fixtures::f6_make_legal_list(p, pos.left[p], pos.field, turn, have, actual);
       ASSERT_EQ(std::vector<Move>(actual.begin(), actual.end()),
                 std::vector<Move>(expected.begin(), expected.end()));
     }

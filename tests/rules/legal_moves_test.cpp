@@ -9,8 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "fixtures/map_arrays.h"
 #include "fixtures/random_positions.h"
-#include "rules/filtered_moves.h"
 #include "rules/pieces.h"
 
 namespace trevosk {
@@ -92,8 +92,8 @@ TEST(FilteredMoves, LegalListUntilTurnFiveThenTheProbePattern) {
   for (const Position& pos : fixtures::random_positions(99, 12)) {
     HaveMasks h{};
     for (int k = 0; k < 20; ++k) h[rng.index(14)][rng.index(14)] = rng.index(1 << 21);
-    f6_make_legal_list(pos.player, pos.own(), pos.field, pos.turn, pos.turn <= 5 ? h : HaveMasks{},
-                       *out);
+    fixtures::f6_make_legal_list(pos.player, pos.own(), pos.field, pos.turn,
+                                 pos.turn <= 5 ? h : HaveMasks{}, *out);
     ASSERT_EQ(std::vector<Move>(out->begin(), out->end()),
               pos.turn <= 5 ? pos.moves : std::vector<Move>{})
         << "turn " << pos.turn;
@@ -108,7 +108,7 @@ TEST(FilteredMoves, LegalListUntilTurnFiveThenTheProbePattern) {
   auto kept = [&](std::initializer_list<std::tuple<int, int, uint32_t>> marks) {
     HaveMasks h{};
     for (auto [x, y, m] : marks) h[x][y] = m;
-    f6_make_legal_list(1, PiecesLeft::only(0), b, 6, h, *out);
+    fixtures::f6_make_legal_list(1, PiecesLeft::only(0), b, 6, h, *out);
     return out->size();
   };
   EXPECT_EQ(kept({{10, 4, 1}}), 1);  // (x + 3, y - 3)

@@ -39,9 +39,9 @@ TEST(PieceTables, StatedFigures) {
     }
   }
   EXPECT_EQ(total, 89);
-  EXPECT_EQ(as_vector(t.corner_list[0][0]), (std::vector<Cell2>{{4, 4}, {4, 2}, {2, 4}, {2, 2}}));
+  EXPECT_EQ(as_vector(t.corner_list[0][0]), (std::vector<Cell2>{{4, 4}, {2, 4}, {4, 2}, {2, 2}}));
   EXPECT_EQ(as_vector(t.side_list[0][0]),
-            (std::vector<Cell2>{{4, 3}, {3, 4}, {3, 3}, {3, 2}, {2, 3}}));
+            (std::vector<Cell2>{{3, 4}, {4, 3}, {3, 3}, {2, 3}, {3, 2}}));
 }
 
 // Catches a wrong turn or mirror: each orientation is orientation 0 turned
@@ -60,8 +60,8 @@ TEST(PieceTables, OrientationsAreTurnsAndMirrors) {
       }
   }
   // Orientations 2 and 3 of "b" are the two horizontal dominoes.
-  EXPECT_EQ(as_vector(t.cell_list[1][2]), (std::vector<Cell2>{{2, 2}, {2, 1}}));
-  EXPECT_EQ(as_vector(t.cell_list[1][3]), (std::vector<Cell2>{{2, 3}, {2, 2}}));
+  EXPECT_EQ(as_vector(t.cell_list[1][2]), (std::vector<Cell2>{{2, 2}, {1, 2}}));
+  EXPECT_EQ(as_vector(t.cell_list[1][3]), (std::vector<Cell2>{{3, 2}, {2, 2}}));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ Game game_of(const std::string& codes) {
 }
 
 std::vector<Move> placements(const SearchPosition& s) {
-  std::vector<Move> out(96 * 196);
+  std::vector<Move> out(size_t{96} * 196);
   out.resize(search_placements(s, out.data()));
   return out;
 }
@@ -73,8 +73,8 @@ TEST(SearchPosition, FollowsTheGameAndItsPlayoutsAreLegalGames) {
       EXPECT_EQ(sim.score[0], replay.score(1));
       EXPECT_EQ(sim.score[1], replay.score(2));
 
-      const Move m = rng.index(12) == 0 || legal.empty() ? Move::pass()
-                                                           : legal[rng.index(int(legal.size()))];
+      const Move m =
+          rng.index(12) == 0 || legal.empty() ? Move::pass() : legal[rng.index(int(legal.size()))];
       if (m.is_pass())
         s.pass();
       else
@@ -149,9 +149,16 @@ TEST(SearchOptions, NamesValuesAndRanges) {
   EXPECT_EQ(s.move_time, 1.5);
   EXPECT_EQ(s.params.rave, 0);
   const SearchSettings before = s;
-  for (auto [name, value] : {std::pair{"p", "0"}, {"p", "1.5"}, {"threads", "0"}, {"t", "-1"},
-                             {"t", "nan"}, {"c", "1e999"}, {"wp", "2"}, {"bogus", "1"},
-                             {"p", ""}, {"p", "12x"}}) {
+  for (auto [name, value] : {std::pair{"p", "0"},
+                             {"p", "1.5"},
+                             {"threads", "0"},
+                             {"t", "-1"},
+                             {"t", "nan"},
+                             {"c", "1e999"},
+                             {"wp", "2"},
+                             {"bogus", "1"},
+                             {"p", ""},
+                             {"p", "12x"}}) {
     error.clear();
     EXPECT_FALSE(set_search_option(s, name, value, error)) << name << "=" << value;
     EXPECT_FALSE(error.empty());
