@@ -2,14 +2,16 @@
 # Plays the strength ladder of the built-in levels and draws it:
 #   scripts/ladder.sh [GAMES [SEED]]      (defaults: 300 games per pair, seed 1)
 # Each pair of adjacent levels (the higher one as seat A) and level 8 against
-# every lower level play GAMES games with 4 random opening half-moves per
-# pair. Writes docs/ladder.csv (one summary row per pair) and docs/ladder.png
+# every lower level play GAMES games, each pair of games from a line of the
+# opening suite dist/openings-4.txt (4 half-moves balanced under level 8),
+# in an order shuffled from the seed. Writes docs/ladder.csv (one summary
+# row per pair) and docs/ladder.png
 # (the ladder); the records stay in build/ladder/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 games=${1:-300}
 seed=${2:-1}
-openings=4
+suite=dist/openings-4.txt
 
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVOSK_SANITIZE=OFF > /dev/null
@@ -28,7 +30,8 @@ csv=docs/ladder.csv
 for pair in "${pairs[@]}"; do
   read -r kind a b <<< "$pair"
   echo "ladder: level $a against level $b ($games games)" >&2
-  "$match" --games "$games" --seed "$seed" --openings "$openings" --csv \
+  rm -f "$records/$kind-$a-$b.jsonl"
+  "$match" --games "$games" --seed "$seed" --openings-file "$suite" --openings-order random --csv \
     --out "$records/$kind-$a-$b.jsonl" "level:$a" "level:$b" > "$tmp/summary.csv"
   if [[ ! -s "$tmp/rows" ]]; then echo "kind,level_a,level_b,$(head -1 "$tmp/summary.csv")" > "$tmp/rows"; fi
   echo "$kind,$a,$b,$(tail -1 "$tmp/summary.csv")" >> "$tmp/rows"
@@ -62,7 +65,7 @@ awk -F, -v chain="$tmp/chain.dat" -v direct="$tmp/direct.dat" '
 gnuplot <<EOF
 set terminal pngcairo size 800,500 font "DejaVu Sans,10"
 set output "docs/ladder.png"
-set title "Level ladder: Elo relative to level 8 ($games games per pair, $openings opening half-moves, seed $seed)"
+set title "Level ladder: Elo relative to level 8 ($games games per pair, openings of $suite, seed $seed)"
 set xlabel "level"
 set ylabel "Elo (level 8 = 0)"
 set xrange [0.5:8.5]

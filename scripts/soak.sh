@@ -82,6 +82,7 @@ for ((k = 0; played < games; ++k)); do
     seats[0]="level:9$options,p=$((100 + combo))"
   fi
   replay="trevosk-match --games 2 --seed $((seed + k)) --out pair.jsonl ${seats[*]}"
+  rm -f "$scratch/pair.jsonl"
   "$match" --games 2 --concurrency 2 --seed $((seed + k)) --out "$scratch/pair.jsonl" \
     "${seats[@]}" > /dev/null 2> "$scratch/err"
   status=$?

@@ -182,10 +182,10 @@ EngineProcess::Reply EngineProcess::ask(const std::string& command, double timeo
     if (cancel && cancel->load()) return broken("interrupted");
     int wait_ms = kPollSliceMs;
     if (timeout > 0) {
-      const auto left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-      if (left <= 0) return broken("timed out after " + seconds_text(timeout) + " s");
-      wait_ms = static_cast<int>(std::min<long long>(left, kPollSliceMs));
+      // Rounded up: a wait never ends before its deadline.
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+      if (left.count() <= 0) return broken("timed out after " + seconds_text(timeout) + " s");
+      wait_ms = static_cast<int>(std::min<long long>(left.count(), kPollSliceMs));
     }
     pollfd p{from_engine_, POLLIN, 0};
     const int ready = poll(&p, 1, wait_ms);

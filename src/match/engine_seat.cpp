@@ -1,6 +1,7 @@
 #include "match/engine_seat.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "game/notation.h"
 
@@ -14,6 +15,16 @@ std::string trim(const std::string& s) {
   return s.substr(b, s.find_last_not_of(" \t\n") - b + 1);
 }
 
+// Seconds to the millisecond, without trailing zeros.
+std::string seconds_text(double s) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.3f", s);
+  std::string t = buf;
+  t.erase(t.find_last_not_of('0') + 1);
+  if (t.back() == '.') t.pop_back();
+  return t;
+}
+
 }  // namespace
 
 void EngineSeat::fail(std::string why) {
@@ -22,7 +33,7 @@ void EngineSeat::fail(std::string why) {
 }
 
 double EngineSeat::setup_time() const {
-  return move_time_ > 0 ? std::max(move_time_, kSetupSeconds) : 0;
+  return move_time_ > 0 || clock_.on() ? std::max(move_time_, kSetupSeconds) : 0;
 }
 
 bool EngineSeat::command(const std::string& line) {
@@ -33,6 +44,14 @@ bool EngineSeat::command(const std::string& line) {
     fail("refused `" + line + "': " + printable(r.text));
   else
     fail(r.text + " on `" + line + "'");
+  return false;
+}
+
+bool EngineSeat::optional_command(const std::string& line) {
+  if (failed()) return false;
+  const EngineProcess::Reply r = process_.ask(line, setup_time(), cancel_);
+  if (r.status != EngineProcess::Reply::Status::Broken) return true;
+  fail(r.text + " on `" + line.substr(0, line.find(' ')) + "'");
   return false;
 }
 
@@ -54,22 +73,27 @@ bool EngineSeat::new_game(const Game& game, uint64_t seed) {
         !command("set_width " + std::to_string(c.think_width)))
       return false;
   }
-  // Not every program has set_seed: a refusal is fine, a broken program not.
-  const EngineProcess::Reply r =
-      process_.ask("set_seed " + std::to_string(seed), setup_time(), cancel_);
-  if (r.status == EngineProcess::Reply::Status::Broken) {
-    fail(r.text + " on `set_seed'");
+  if (!optional_command("set_seed " + std::to_string(seed))) return false;
+  if (clock_.on() && !optional_command("time_settings " + seconds_text(clock_.base) + " " +
+                                       seconds_text(clock_.increment)))
     return false;
-  }
   for (const HalfMove& h : game.history())
     if (!command("play " + std::to_string(h.player) + " " + move_text(h.move))) return false;
   return true;
 }
 
+void EngineSeat::tell_time_left(int player, double seconds) {
+  time_left_ = seconds;
+  optional_command("time_left " + std::to_string(player) + " " + seconds_text(seconds));
+}
+
 Move EngineSeat::choose(const Game& game) {
   if (failed()) return Move::none();
   const std::string line = "genmove " + std::to_string(game.to_move());
-  const EngineProcess::Reply r = process_.ask(line, move_time_, cancel_);
+  double limit = move_time_;
+  if (time_left_ > 0 && (limit <= 0 || time_left_ < limit)) limit = time_left_;
+  time_left_ = 0;
+  const EngineProcess::Reply r = process_.ask(line, limit, cancel_);
   if (r.status == EngineProcess::Reply::Status::Broken) {
     fail(r.text);
     return Move::none();

@@ -64,6 +64,16 @@ std::string record_json(const GameRecord& r) {
   else
     w.null("forfeit_by");
   w.field("reason", r.reason);
+  auto text_or_null = [&](std::string_view key, const std::string& text) {
+    text.empty() ? w.null(key) : w.field(key, text);
+  };
+  std::string seats = "[";
+  for (const std::string& seat : r.seats)
+    seats += (seats.size() > 1 ? "," : "") + json_string(seat);
+  text_or_null("tournament", r.tournament);
+  w.field("pairing", r.pairing).raw("seats", seats + "]");
+  text_or_null("sprt", r.sprt);
+  w.field("match", r.match);
   return w.str();
 }
 
@@ -80,6 +90,11 @@ struct FieldReader {
       return nullptr;
     }
     return &it->second;
+  }
+  // A field that older records lack: left as it is when absent or null.
+  bool optional_text(std::string_view key, std::string& out) {
+    const auto it = o.find(key);
+    return it == o.end() || it->second.type == JsonValue::Type::Null || text(key, out);
   }
   bool text(std::string_view key, std::string& out) {
     const JsonValue* v = get(key, JsonValue::Type::String);
@@ -155,6 +170,20 @@ bool parse_record(std::string_view line, GameRecord& r, std::string& error) {
       r.ms.emplace_back();
     else
       return (error = "bad time in ms"), false;
+  }
+  r.seats = {r.seat_a, r.seat_b};
+  if (!f.optional_text("tournament", r.tournament) || !f.optional_text("sprt", r.sprt) ||
+      !f.optional_text("match", r.match))
+    return false;
+  if (o.contains("pairing") && !f.integer("pairing", r.pairing)) return false;
+  if (o.contains("seats")) {
+    const JsonValue* seats = f.get("seats", JsonValue::Type::Array);
+    if (!seats) return false;
+    r.seats.clear();
+    for (const JsonValue& v : seats->items) {
+      if (v.type != JsonValue::Type::String) return (error = "bad seat in seats"), false;
+      r.seats.push_back(v.text);
+    }
   }
   return true;
 }

@@ -34,6 +34,15 @@ struct GameRecord {
   int winner = 0;          // 1 or 2; 0 for a draw
   int forfeit_player = 0;  // 1 or 2 when the game ended by a forfeit
   std::string reason;      // why, for a forfeit
+  // Written after the fields above; absent from older records, which read
+  // as a plain match of their two seats.
+  std::string tournament;          // "round-robin" or "gauntlet"; "" for a plain match
+  int pairing = 0;                 // which pairing of the tournament; 0 in a plain match
+  std::vector<std::string> seats;  // every seat of the match, in order
+  std::string sprt;                // the SPRT settings, "" without
+  // The settings that decide the games besides the seeds and seats, for
+  // --resume to tell whether a file holds this match.
+  std::string match;
 
   int pair() const { return game / 2; }
   // The player number seat A had.

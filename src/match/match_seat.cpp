@@ -11,13 +11,43 @@ namespace {
 constexpr int kMinWidth = 1;
 constexpr int kMaxWidth = 99;
 
-std::vector<std::string> split(std::string_view text, char sep);
-
-std::vector<std::string> split_command(std::string_view text) {
-  std::vector<std::string> words;
-  for (std::string& w : split(text, ' '))
-    if (!w.empty()) words.push_back(std::move(w));
-  return words;
+// Splits a command into words as the shell does, without expanding
+// anything: words end at unquoted spaces and tabs; '...' keeps everything
+// inside it; "..." too, except that a backslash there escapes \ and ";
+// elsewhere a backslash escapes the next character. False with a message
+// for an unclosed quote or a backslash at the end.
+bool split_command(std::string_view text, std::vector<std::string>& words, std::string& error) {
+  words.clear();
+  std::string word;
+  bool in_word = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ' ' || c == '\t') {
+      if (in_word) words.push_back(std::move(word));
+      word.clear();
+      in_word = false;
+      continue;
+    }
+    in_word = true;
+    if (c == '\\') {
+      if (++i == text.size()) return (error = "a backslash ends the command"), false;
+      word += text[i];
+    } else if (c == '\'' || c == '"') {
+      for (++i;; ++i) {
+        if (i == text.size())
+          return (error = std::string("unclosed ") + c + " in the command"), false;
+        if (text[i] == c) break;
+        if (c == '"' && text[i] == '\\' && i + 1 < text.size() &&
+            (text[i + 1] == '"' || text[i + 1] == '\\'))
+          ++i;
+        word += text[i];
+      }
+    } else {
+      word += c;
+    }
+  }
+  if (in_word) words.push_back(std::move(word));
+  return true;
 }
 
 std::vector<std::string> split(std::string_view text, char sep) {
@@ -79,7 +109,7 @@ bool parse_seat(std::string_view text, MatchSeat& seat, std::string& error) {
     const size_t cmd = body.find(",cmd=");
     if (cmd != std::string_view::npos) {
       seat.outside = seat.configured = true;
-      seat.command = split_command(body.substr(cmd + 5));
+      if (!split_command(body.substr(cmd + 5), seat.command, error)) return false;
       body = body.substr(0, cmd);
       if (seat.command.empty()) {
         error = "cmd= needs a program";
@@ -90,7 +120,7 @@ bool parse_seat(std::string_view text, MatchSeat& seat, std::string& error) {
   }
   if (text.starts_with("cmd:")) {
     seat.outside = true;
-    seat.command = split_command(text.substr(4));
+    if (!split_command(text.substr(4), seat.command, error)) return false;
     if (seat.command.empty()) {
       error = "cmd: needs a program";
       return false;

@@ -8,7 +8,9 @@
 //                          an outside program told to play with the level's
 //                          settings (set_level, set_random_assist,
 //                          set_opening, set_width)
-// The words of a program's command are split on spaces.
+// The words of a program's command are split on spaces and tabs, with the
+// shell's quoting: '...', "..." (where \" and \\ stand for " and \) and a
+// backslash before any other character.
 #pragma once
 
 #include <string>

@@ -26,7 +26,8 @@ check "human 1 2 3 4 5 6 7 8" _trevosk trevosk -t -p2 ""
 check "human" _trevosk trevosk -p1 h
 check "-p1 -p2" _trevosk trevosk -p
 check "" _trevosk trevosk -w ""
-check "--seed --shard --summary" _trevosk_match trevosk-match --s
+check "--seed --sprt --shard --summary" _trevosk_match trevosk-match --s
+check "round-robin" _trevosk_match trevosk-match --tournament r
 # Registered under the programs' names.
 [[ $(complete -p trevosk) == *"-F _trevosk trevosk" ]] || { echo "trevosk not registered"; bad=1; }
 [[ $(complete -p trevosk-match) == *"_trevosk_match trevosk-match" ]] || { echo "trevosk-match not registered"; bad=1; }

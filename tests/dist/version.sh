@@ -14,6 +14,8 @@ check() {  # what, got, expected
 }
 check "trevosk -v" "$("$trevosk" -v)" "Kalvon Trevosk $version r.temmo"
 check "trevosk-engine version" "$(printf 'version\n' | "$engine")" "= $version"
+check "trevosk-engine --version" "$("$engine" --version)" "trevosk-engine $version"
+check "trevosk-match --version" "$("$match" --version)" "trevosk-match $version"
 "$match" --games 1 --seed 1 --out "$tmp/r.jsonl" level:1 level:1 > /dev/null 2>&1
 check "trevosk-match record" "$(grep -o '"version":"[^"]*"' "$tmp/r.jsonl")" "\"version\":\"$version\""
 ((bad == 0)) && echo "all three report $version"
