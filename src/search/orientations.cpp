@@ -1,6 +1,7 @@
 #include "search/orientations.h"
 
 #include "rules/pieces.h"
+#include "search/hot_path.h"
 
 namespace trevosk {
 
@@ -31,23 +32,11 @@ const OrientationTable& search_orientations() {
   return table;
 }
 
-PlacementScan::PlacementScan(const PlacementMasks& masks, uint32_t pieces) {
-  const OrientationTable& t = search_orientations();
-  uint32_t needed = 0;
-  for (uint32_t p = pieces; p; p &= p - 1) needed |= t.cells_used[std::countr_zero(p)];
-  for (uint32_t c = needed; c; c &= c - 1) {
-    const int k = std::countr_zero(c);
-    const int shift = -((k / 5 - 2) * 16 + (k % 5 - 2));
-    fit_[k] = masks.allowed.shifted(shift);
-    hit_[k] = masks.target.shifted(shift);
-  }
-}
-
-int search_placements(const SearchPosition& s, Move* out) {
+TREVOSK_COUNTS_BITS int search_placements(const SearchPosition& s, Move* out) {
   const int i = s.to_move;
   const PlacementMasks masks = s.masks(i);
   if ((masks.allowed & masks.target).none() || s.left[i] == 0) return 0;
-  const PlacementScan scan(masks, s.left[i]);
+  PlacementScan scan(masks);
   const OrientationTable& t = search_orientations();
   int n = 0;
   for (int p = kPieceCount - 1; p >= 0; --p) {
@@ -61,11 +50,11 @@ int search_placements(const SearchPosition& s, Move* out) {
   return n;
 }
 
-bool has_placement(const SearchPosition& s) {
+TREVOSK_COUNTS_BITS bool has_placement(const SearchPosition& s) {
   const int i = s.to_move;
   const PlacementMasks masks = s.masks(i);
   if ((masks.allowed & masks.target).none() || s.left[i] == 0) return false;
-  const PlacementScan scan(masks, s.left[i]);
+  PlacementScan scan(masks);
   const OrientationTable& t = search_orientations();
   for (int k = 0; k < t.count; ++k)
     if (s.left[i] >> t.list[k].piece & 1 && scan.anchors(t.list[k]).any()) return true;

@@ -41,24 +41,37 @@ const OrientationTable& search_orientations();
 inline constexpr std::array<uint32_t, 6> kSizeClass = {0, 0x1, 0x2, 0xC, 0x1F0, 0x1FFE00};
 
 // Per picture cell, the placement masks shifted so that bit a tells about
-// the square at that cell of a placement anchored at a.
+// the square at that cell of a placement anchored at a; each cell's pair is
+// made the first time an orientation needs it.
 class PlacementScan {
  public:
-  // Prepares the cells the given pieces (a mask) use.
-  PlacementScan(const PlacementMasks& masks, uint32_t pieces);
+  explicit PlacementScan(const PlacementMasks& masks) : masks_(masks) {}
 
   // The anchors of the orientation's legal placements.
-  Bitboard anchors(const Orientation& o) const {
-    Bitboard fit = fit_[o.offset[0]];
-    Bitboard hit = hit_[o.offset[0]];
+  Bitboard anchors(const Orientation& o) {
+    Bitboard all_fit = prepared(o.offset[0]);
+    Bitboard any_hit = hit_[o.offset[0]];
     for (int k = 1; k < o.size; ++k) {
-      fit &= fit_[o.offset[k]];
-      hit |= hit_[o.offset[k]];
+      all_fit &= prepared(o.offset[k]);
+      any_hit |= hit_[o.offset[k]];
     }
-    return fit & hit;
+    return all_fit & any_hit;
   }
 
  private:
+  // The cell's fit mask, its hit mask made beside it.
+  const Bitboard& prepared(int cell) {
+    if (!(ready_ >> cell & 1)) {
+      const int shift = -((cell / 5 - 2) * 16 + (cell % 5 - 2));
+      fit_[cell] = masks_.allowed.shifted(shift);
+      hit_[cell] = masks_.target.shifted(shift);
+      ready_ |= uint32_t{1} << cell;
+    }
+    return fit_[cell];
+  }
+
+  PlacementMasks masks_;
+  uint32_t ready_ = 0;
   std::array<Bitboard, 25> fit_;
   std::array<Bitboard, 25> hit_;
 };

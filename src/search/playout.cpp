@@ -1,5 +1,8 @@
 #include "search/playout.h"
 
+#include <bit>
+
+#include "search/hot_path.h"
 #include "search/orientations.h"
 
 namespace trevosk {
@@ -13,7 +16,7 @@ struct Placements {
   int sets = 0;
   int total = 0;
 
-  void collect(const PlacementScan& scan, uint32_t pieces) {
+  TREVOSK_INLINE void collect(PlacementScan& scan, uint32_t pieces) {
     const OrientationTable& t = search_orientations();
     sets = total = 0;
     for (int p = kPieceCount - 1; p >= 0; --p) {
@@ -30,7 +33,7 @@ struct Placements {
   }
 
   // The r-th placement, 0 <= r < total.
-  Move nth(int r) const {
+  TREVOSK_INLINE Move nth(int r) const {
     for (int j = 0;; ++j) {
       const int c = anchors[j].count();
       if (r >= c) {
@@ -48,8 +51,9 @@ struct Placements {
 };
 
 // The quick score of a placement covering `squares` for player i.
-double quick_score(const Bitboard& squares, const PlacementMasks& own, const Bitboard& own_corners,
-                   const Bitboard& opp_corners, double block) {
+TREVOSK_INLINE double quick_score(const Bitboard& squares, const PlacementMasks& own,
+                                  const Bitboard& own_corners, const Bitboard& opp_corners,
+                                  double block) {
   const Bitboard closed = squares | squares.edge_neighbours();
   const Bitboard made = squares.diagonal_neighbours() & own.allowed & ~closed & ~own_corners;
   const int lost = (own_corners & closed).count();
@@ -58,15 +62,32 @@ double quick_score(const Bitboard& squares, const PlacementMasks& own, const Bit
 
 }  // namespace
 
-__attribute__((target_clones("popcnt", "default"))) bool playout_move(const SearchPosition& s,
-                                                                      const PlayoutPolicy& policy,
-                                                                      FastRng& rng, Move& out) {
+TREVOSK_COUNTS_BITS bool playout_move(const SearchPosition& s, const PlayoutPolicy& policy,
+                                      FastRng& rng, Move& out) {
   const int i = s.to_move;
   const PlacementMasks masks = s.masks(i);
   const Bitboard corners = masks.allowed & masks.target;
   if (corners.none() || s.left[i] == 0) return false;
-  const PlacementScan scan(masks, s.left[i]);
+  PlacementScan scan(masks);
   Placements found;
+  if (policy.by_piece && policy.largest && policy.tries <= 1) {
+    // A piece drawn among the largest that fit, then one of its placements.
+    for (int size = 5; size >= 1; --size) {
+      for (uint32_t pieces = s.left[i] & kSizeClass[size]; pieces;) {
+        const int n = std::popcount(pieces);
+        uint32_t rest = pieces;
+        for (int skip = static_cast<int>(rng.below(n)); skip > 0; --skip) rest &= rest - 1;
+        const uint32_t piece = rest & -rest;
+        found.collect(scan, piece);
+        if (found.total > 0) {
+          out = found.nth(static_cast<int>(rng.below(found.total)));
+          return true;
+        }
+        pieces &= ~piece;
+      }
+    }
+    return false;
+  }
   for (int size = 5; size >= 1; --size) {
     found.collect(scan, policy.largest ? s.left[i] & kSizeClass[size] : s.left[i]);
     if (found.total > 0 || !policy.largest) break;

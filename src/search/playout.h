@@ -20,6 +20,7 @@ namespace trevosk {
 
 struct PlayoutPolicy {
   bool largest = true;
+  bool by_piece = true;  // a piece first, uniformly, then one of its placements
   int tries = 1;
   double block = 1.0;
 };

@@ -25,6 +25,8 @@ const std::vector<Option>& options() {
       {"mem", 16, 65536, true, [](SearchSettings& s, double v) { s.params.memory_mb = int(v); }},
       {"largest", 0, 1, true,
        [](SearchSettings& s, double v) { s.params.policy.largest = v != 0; }},
+      {"bypiece", 0, 1, true,
+       [](SearchSettings& s, double v) { s.params.policy.by_piece = v != 0; }},
       {"tries", 1, 64, true, [](SearchSettings& s, double v) { s.params.policy.tries = int(v); }},
       {"block", -100, 100, false, [](SearchSettings& s, double v) { s.params.policy.block = v; }},
       {"c", 0, 100, false, [](SearchSettings& s, double v) { s.params.explore = v; }},

@@ -64,7 +64,7 @@ TEST(SearchPosition, FollowsTheGameAndItsPlayoutsAreLegalGames) {
 
       SearchPosition sim = s;
       Game replay = game;
-      playout(sim, PlayoutPolicy{g % 2 == 0, 1 + g % 3, 1.0}, fast,
+      playout(sim, PlayoutPolicy{g % 2 == 0, g % 4 < 2, 1 + g % 3, 1.0}, fast,
               [&](int, int player, const Move& m) {
                 while (replay.to_move() != player + 1) replay.play(Move::pass());
                 ASSERT_TRUE(replay.is_legal(m)) << move_code(m);
